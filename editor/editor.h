@@ -1,0 +1,15 @@
+// The editor's own globals beneath its hooks: the engine it created and the
+// off-screen frame every repaint composes into.
+#pragma once
+
+#include "engine/canvas.h"
+#include "engine/game_engine.h"
+
+constexpr int ClientWidth = 940;
+constexpr int ClientHeight = 695;
+
+extern GameEngine* editorEngine;
+extern Canvas offscreenFrame;
+
+// Composes the whole frame into the off-screen frame and presents it.
+void Repaint();

@@ -1,0 +1,193 @@
+// GameEngine: window creation, event routing, the frame rule and the joystick poll.
+#include "engine/game_engine.h"
+
+#include <cstring>
+#include <limits>
+
+GameEngine* GameEngine::current = nullptr;
+
+namespace {
+constexpr uint32_t HalfRange = 0x80000000u;
+}
+
+bool FrameClock::TakeFrame(uint32_t now, int32_t frameDelay) {
+    if (!started) {
+        // The schedule starts at the first tick read, whatever the machine's uptime.
+        started = true;
+        nextFrame = now;
+    }
+    const uint32_t sinceDue = now - nextFrame;
+    if (sinceDue == 0 || sinceDue >= HalfRange) return false;
+    nextFrame = now + uint32_t(frameDelay);
+    return true;
+}
+
+uint32_t FrameClock::WaitBefore(uint32_t now) const {
+    if (!started) return 0;
+    const uint32_t sinceDue = now - nextFrame;
+    if (sinceDue != 0 && sinceDue < HalfRange) return 0;
+    // A frame runs once the tick is past the due time, one millisecond after it.
+    return nextFrame - now + 1;
+}
+
+void CopyTextField(char* field, int capacity, const char* text) {
+    size_t length = text ? std::strlen(text) : 0;
+    if (length > size_t(capacity - 1)) {
+        length = size_t(capacity - 1);
+        // Step back over UTF-8 continuation bytes so no character is cut in half.
+        while (length > 0 && (uint8_t(text[length]) & 0xC0) == 0x80) --length;
+    }
+    if (length > 0) std::memcpy(field, text, length);
+    field[length] = '\0';
+}
+
+GameEngine::GameEngine(InstanceHandle instanceHandle, const char* classNameText,
+                       const char* titleText, uint16_t icon, uint16_t smallIcon,
+                       int32_t clientWidth, int32_t clientHeight)
+    : instance(instanceHandle), iconId(icon), smallIconId(smallIcon), width(clientWidth),
+      height(clientHeight) {
+    CopyTextField(className, TextCapacity, classNameText);
+    CopyTextField(title, TextCapacity, titleText);
+    current = this;
+}
+
+GameEngine::~GameEngine() {
+    if (current == this) current = nullptr;
+}
+
+bool GameEngine::CreateMainWindow(int) {
+    platform::WindowSpec spec;
+    spec.title = title;
+    spec.width = width;
+    spec.height = height;
+    spec.iconId = iconId;
+    spec.smallIconId = smallIconId;
+    if (!platform::CreateMainWindow(spec)) return false;
+    // The window exists once creation succeeded; its handle is only a token to us.
+    SetWindowHandle(this);
+    OnStart(window);
+    platform::ShowMainWindow();
+    RouteEvent({platform::EventType::Paint});
+    return true;
+}
+
+void GameEngine::RouteEvent(const platform::Event& event) {
+    using platform::EventType;
+    switch (event.type) {
+    case EventType::Close:
+        // The window is destroyed without a question; nothing is saved.
+        platform::DestroyMainWindow();
+        OnEnd();
+        break;
+    case EventType::Activate:
+        OnActivate(window);
+        SetAsleep(false);
+        break;
+    case EventType::Deactivate:
+        OnDeactivate(window);
+        SetAsleep(true);
+        break;
+    case EventType::Paint:
+        if (paintSurface.Width() != width || paintSurface.Height() != height)
+            paintSurface.Resize(width, height);
+        OnPaint(paintSurface);
+        platform::Present(paintSurface);
+        break;
+    case EventType::MouseDown:
+        OnMouseDown(event.x, event.y, event.leftButton);
+        break;
+    case EventType::MouseUp:
+        OnMouseUp(event.x, event.y, event.leftButton);
+        break;
+    case EventType::MouseMove:
+        OnMouseMove(event.x, event.y);
+        break;
+    }
+}
+
+bool GameEngine::RunFrameIfDue(uint32_t now) {
+    if (asleep || !frameClock.TakeFrame(now, frameDelay)) return false;
+    OnKeys();
+    PollJoystick();
+    OnFrame();
+    return true;
+}
+
+int GameEngine::RunMessageLoop() {
+    // `this` may be deleted by OnEnd inside RouteEvent, so the loop keeps no member
+    // access after a Close event.
+    for (;;) {
+        GameEngine* engine = Current();
+        if (engine == nullptr) return 0;
+        uint32_t timeout = std::numeric_limits<uint32_t>::max();
+        if (!engine->asleep) timeout = engine->frameClock.WaitBefore(platform::Ticks());
+        platform::Event event;
+        if (platform::WaitEvent(event, timeout)) {
+            const bool closing = event.type == platform::EventType::Close;
+            engine->RouteEvent(event);
+            if (closing) return 0;
+        } else {
+            engine->RunFrameIfDue(platform::Ticks());
+        }
+        // A fatal error ends the loop as a posted quit message would.
+        if (engine->quitRequested) return 0;
+    }
+}
+
+void GameEngine::ShowFatalError(const char* text) {
+    platform::ShowMessageBox(text ? text : "", "Critical Error", platform::MessageButtons::Ok);
+    quitRequested = true;
+}
+
+bool GameEngine::OpenJoystick() {
+    if (platform::JoystickCount() <= 0) return false;
+    platform::JoystickReading reading;
+    if (!platform::ReadJoystick(0, reading)) return false;
+    joystickId = 0;
+    platform::JoystickRange range;
+    if (!platform::JoystickCaps(0, range)) return false;
+    const uint32_t centreX = (range.minX + range.maxX) >> 1;
+    const uint32_t centreY = (range.minY + range.maxY) >> 1;
+    joystickTrip.left = int32_t((range.minX + (centreX & 0xFFFF)) / 2);
+    joystickTrip.right = int32_t(((centreX & 0xFFFF) + range.maxX) / 2);
+    joystickTrip.top = int32_t((range.minY + (centreY & 0xFFFF)) / 2);
+    joystickTrip.bottom = int32_t(((centreY & 0xFFFF) + range.maxY) / 2);
+    return true;
+}
+
+void GameEngine::StartJoystickCapture() {
+    if (joystickId == 0) platform::CaptureJoystick(joystickId, true);
+}
+
+void GameEngine::StopJoystickCapture() {
+    if (joystickId == 0) platform::CaptureJoystick(joystickId, false);
+}
+
+void GameEngine::PollJoystick() {
+    if (joystickId != 0) return;
+    uint16_t flags = 0;
+    platform::JoystickReading reading;
+    if (platform::ReadJoystick(joystickId, reading)) {
+        const uint32_t tripLeft = uint32_t(joystickTrip.left) & 0xFFFF;
+        const uint32_t tripRight = uint32_t(joystickTrip.right) & 0xFFFF;
+        const uint32_t tripTop = uint32_t(joystickTrip.top) & 0xFFFF;
+        const uint32_t tripBottom = uint32_t(joystickTrip.bottom) & 0xFFFF;
+        if (reading.x < tripLeft) flags |= JoyLeft;
+        else if (reading.x > tripRight) flags |= JoyRight;
+        if (reading.y < tripTop) flags |= JoyUp;
+        else if (reading.y > tripBottom) flags |= JoyDown;
+        if (reading.button1) flags |= JoyFire1;
+        if (reading.button2) flags |= JoyFire2;
+    }
+    OnJoystick(flags);
+}
+
+int RunEditorProgram() {
+    if (!EditorInitialize(nullptr)) {
+        OnEnd();
+        return 1;
+    }
+    GameEngine* engine = GameEngine::Current();
+    if (engine == nullptr || !engine->CreateMainWindow(1)) return 0;
+    return engine->RunMessageLoop();
+}

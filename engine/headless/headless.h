@@ -1,0 +1,45 @@
+// The headless backend's controls for tests and tools: no window; the test feeds
+// events, sets the keys and the clock, answers message boxes and reads the last
+// presented frame.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "engine/canvas.h"
+#include "engine/platform.h"
+
+namespace headless {
+
+struct RecordedMessage {
+    std::string text;
+    std::string caption;
+    platform::MessageButtons buttons;
+};
+
+// Back to a fresh machine: no window, no events, clock at 0, keys up, no messages.
+void Reset();
+
+void PushEvent(const platform::Event& event);
+void SetTicks(uint32_t ticks);
+void SetKeyDown(platform::Key key, bool down);
+// Answers for the coming message boxes, in order; OK once they run out.
+void QueueAnswer(platform::MessageAnswer answer);
+const std::vector<RecordedMessage>& Messages();
+void ClearMessages();
+
+// The frame the program last presented (empty before the first).
+const Canvas& LastFrame();
+int PresentCount();
+bool WindowExists();
+bool WindowShown();
+// Lets a test say whether window creation succeeds.
+void SetWindowCreationFails(bool fails);
+
+// When the queue is empty, WaitEvent advances the clock by its timeout, as the
+// time a real loop would have slept; past `ticks`, a Close event is produced so
+// that a loop under test ends.
+void CloseWindowAt(uint32_t ticks);
+
+}  // namespace headless
