@@ -1,18 +1,173 @@
-// Placeholder SDL backend (replaced by the real window below).
+// The SDL backend: the real window on Linux and macOS.
+#include <algorithm>
+#include <limits>
+
 #include "engine/platform.h"
+#include "engine/sdl/sdl_backend.h"
 #include "resources/resource_table.h"
-namespace platform {
-bool CreateMainWindow(const WindowSpec&) { return false; }
-void ShowMainWindow() {}
-void DestroyMainWindow() {}
-bool WaitEvent(Event&, uint32_t) { return false; }
-void Present(const Canvas&) {}
-MessageAnswer ShowMessageBox(std::string_view, std::string_view, MessageButtons) { return MessageAnswer::Ok; }
-bool IsKeyDown(Key) { return false; }
-uint32_t Ticks() { return 0; }
-std::span<const uint8_t> BitmapResource(uint16_t id) { return FindEmbeddedBitmap(id); }
-int JoystickCount() { return 0; }
-bool ReadJoystick(uint32_t, JoystickReading&) { return false; }
-bool JoystickCaps(uint32_t, JoystickRange&) { return false; }
-bool CaptureJoystick(uint32_t, bool) { return false; }
+
+namespace sdl {
+
+SDL_Window* mainWindow = nullptr;
+
+void PresentTo(SDL_Window* window, const Canvas& frame) {
+    SDL_Surface* surface = SDL_GetWindowSurface(window);
+    if (surface == nullptr || frame.IsEmpty()) return;
+    const int width = std::min(surface->w, frame.Width());
+    const int height = std::min(surface->h, frame.Height());
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
+    auto* target = static_cast<uint8_t*>(surface->pixels);
+    if (surface->format->format == SDL_PIXELFORMAT_RGB888) {
+        // Same layout as our pixels: copy row by row, since the pitches differ.
+        for (int y = 0; y < height; ++y)
+            std::copy_n(frame.Row(y), width, reinterpret_cast<Colour*>(target + size_t(y) * size_t(surface->pitch)));
+    } else {
+        SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, frame.Row(0),
+                          frame.Width() * int(sizeof(Colour)), surface->format->format, target,
+                          surface->pitch);
+    }
+    if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
+    SDL_UpdateWindowSurface(window);
 }
+
+void FocusWindow(SDL_Window* window) {
+    SDL_RaiseWindow(window);
+    SDL_SetWindowInputFocus(window);
+}
+
+}  // namespace sdl
+
+namespace {
+
+SDL_Joystick* joystick = nullptr;
+
+bool Translate(const SDL_Event& in, platform::Event& out) {
+    using platform::EventType;
+    const Uint32 mainId = SDL_GetWindowID(sdl::mainWindow);
+    switch (in.type) {
+    case SDL_QUIT:
+        out = {EventType::Close};
+        return true;
+    case SDL_WINDOWEVENT:
+        if (in.window.windowID != mainId) return false;
+        switch (in.window.event) {
+        case SDL_WINDOWEVENT_CLOSE: out = {EventType::Close}; return true;
+        case SDL_WINDOWEVENT_FOCUS_GAINED: out = {EventType::Activate}; return true;
+        case SDL_WINDOWEVENT_FOCUS_LOST: out = {EventType::Deactivate}; return true;
+        case SDL_WINDOWEVENT_EXPOSED: out = {EventType::Paint}; return true;
+        default: return false;
+        }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+        if (in.button.windowID != mainId) return false;
+        if (in.button.button != SDL_BUTTON_LEFT && in.button.button != SDL_BUTTON_RIGHT) return false;
+        out.type = in.type == SDL_MOUSEBUTTONDOWN ? EventType::MouseDown : EventType::MouseUp;
+        // Client coordinates arrive as unsigned 16-bit values.
+        out.x = in.button.x & 0xFFFF;
+        out.y = in.button.y & 0xFFFF;
+        out.leftButton = in.button.button == SDL_BUTTON_LEFT;
+        return true;
+    case SDL_MOUSEMOTION:
+        if (in.motion.windowID != mainId) return false;
+        out = {EventType::MouseMove, in.motion.x & 0xFFFF, in.motion.y & 0xFFFF};
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+namespace platform {
+
+bool CreateMainWindow(const WindowSpec& spec) {
+    // Without this SDL draws the window surface through OpenGL on X11, which costs
+    // start-up time, memory and a slower present.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Button-up and motion arrive only over the client area, as on the game's platform.
+    SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
+    sdl::mainWindow = SDL_CreateWindow(spec.title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                       spec.width, spec.height, SDL_WINDOW_HIDDEN);
+    if (sdl::mainWindow == nullptr) return false;
+    sdl::SetWindowIcon(spec.iconId);
+    return true;
+}
+
+void ShowMainWindow() {
+    SDL_ShowWindow(sdl::mainWindow);
+    sdl::FocusWindow(sdl::mainWindow);
+}
+
+void DestroyMainWindow() {
+    if (joystick != nullptr) SDL_JoystickClose(joystick);
+    joystick = nullptr;
+    if (sdl::mainWindow != nullptr) SDL_DestroyWindow(sdl::mainWindow);
+    sdl::mainWindow = nullptr;
+    SDL_Quit();
+}
+
+bool WaitEvent(Event& event, uint32_t timeoutMs) {
+    const bool forever = timeoutMs == std::numeric_limits<uint32_t>::max();
+    const uint32_t start = SDL_GetTicks();
+    for (;;) {
+        SDL_Event sdlEvent;
+        uint32_t left = 0;
+        if (!forever) {
+            const uint32_t spent = SDL_GetTicks() - start;
+            left = spent >= timeoutMs ? 0 : timeoutMs - spent;
+        }
+        const int got = forever ? SDL_WaitEvent(&sdlEvent)
+                                : SDL_WaitEventTimeout(&sdlEvent, int(std::min<uint32_t>(left, 1u << 30)));
+        if (got == 0) return false;
+        if (Translate(sdlEvent, event)) return true;
+        if (!forever && SDL_GetTicks() - start >= timeoutMs) return false;
+    }
+}
+
+void Present(const Canvas& frame) {
+    if (sdl::mainWindow != nullptr) sdl::PresentTo(sdl::mainWindow, frame);
+}
+
+bool IsKeyDown(Key key) {
+    static constexpr SDL_Scancode Scancodes[] = {SDL_SCANCODE_LEFT, SDL_SCANCODE_UP,
+                                                 SDL_SCANCODE_RIGHT, SDL_SCANCODE_DOWN,
+                                                 SDL_SCANCODE_KP_PLUS, SDL_SCANCODE_KP_MINUS};
+    SDL_PumpEvents();
+    const Uint8* state = SDL_GetKeyboardState(nullptr);
+    return state != nullptr && state[Scancodes[int(key)]] != 0;
+}
+
+uint32_t Ticks() { return SDL_GetTicks(); }
+
+std::span<const uint8_t> BitmapResource(uint16_t id) { return FindEmbeddedBitmap(id); }
+
+int JoystickCount() {
+    if (!SDL_WasInit(SDL_INIT_JOYSTICK) && SDL_InitSubSystem(SDL_INIT_JOYSTICK) != 0) return 0;
+    return SDL_NumJoysticks();
+}
+
+bool ReadJoystick(uint32_t id, JoystickReading& reading) {
+    if (!SDL_WasInit(SDL_INIT_JOYSTICK)) return false;
+    if (joystick == nullptr) joystick = SDL_JoystickOpen(int(id));
+    if (joystick == nullptr || !SDL_JoystickGetAttached(joystick)) return false;
+    // SDL's axes are signed; the frame's joystick positions run 0..65535.
+    reading.x = uint32_t(SDL_JoystickGetAxis(joystick, 0) + 32768);
+    reading.y = uint32_t(SDL_JoystickGetAxis(joystick, 1) + 32768);
+    reading.button1 = SDL_JoystickGetButton(joystick, 0) != 0;
+    reading.button2 = SDL_JoystickGetButton(joystick, 1) != 0;
+    return true;
+}
+
+bool JoystickCaps(uint32_t id, JoystickRange& range) {
+    if (int(id) >= JoystickCount()) return false;
+    range = {0, 65535, 0, 65535};
+    return true;
+}
+
+bool CaptureJoystick(uint32_t, bool) {
+    // SDL reports joystick changes through the same event queue; there is nothing to set up.
+    return JoystickCount() > 0;
+}
+
+}  // namespace platform

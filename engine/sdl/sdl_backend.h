@@ -1,0 +1,22 @@
+// What the SDL backend's files share: the main window and the frame on it.
+#pragma once
+
+#include <SDL.h>
+
+#include "engine/canvas.h"
+
+namespace sdl {
+
+extern SDL_Window* mainWindow;
+
+// Copies `frame` into the window's surface and shows it.
+void PresentTo(SDL_Window* window, const Canvas& frame);
+
+// Gives `window` the input focus: raise it, then ask X for the focus directly,
+// since with no window manager nobody else hands it over.
+void FocusWindow(SDL_Window* window);
+
+// Sets the main window's icon from icon group `iconId`; nothing when it is missing.
+void SetWindowIcon(uint16_t iconId);
+
+}  // namespace sdl

@@ -1,0 +1,166 @@
+// The modal message box of the SDL build: a small window of its own, drawn with our
+// Canvas and font, so Chinese shows whatever fonts and locale the system has.
+// No frame of the editor runs until it is answered.
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "engine/font.h"
+#include "engine/platform.h"
+#include "engine/sdl/sdl_backend.h"
+
+namespace {
+
+constexpr int LineHeight = 16;
+constexpr int Margin = 20;
+constexpr int ButtonWidth = 88, ButtonHeight = 26, ButtonGap = 12;
+constexpr Colour Face = Rgb(240, 240, 240);
+constexpr Colour Ink = Rgb(0, 0, 0);
+constexpr Colour ButtonFace = Rgb(225, 225, 225);
+constexpr Colour ButtonEdge = Rgb(173, 173, 173);
+constexpr Colour DefaultEdge = Rgb(0, 120, 215);
+
+struct BoxLayout {
+    int width = 0, height = 0;
+    std::vector<std::string_view> lines;
+    std::vector<PixelRect> buttons;  // OK first
+};
+
+BoxLayout LayOut(std::string_view text, int buttonCount) {
+    BoxLayout layout;
+    size_t start = 0;
+    for (;;) {
+        const size_t end = text.find('\n', start);
+        layout.lines.push_back(text.substr(start, end == std::string_view::npos ? end : end - start));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    int textWidth = 0;
+    for (std::string_view line : layout.lines) textWidth = std::max(textWidth, TextWidth(line));
+    const int buttonsWidth = buttonCount * ButtonWidth + (buttonCount - 1) * ButtonGap;
+    layout.width = std::clamp(std::max(textWidth, buttonsWidth) + 2 * Margin, 260, 900);
+    const int textHeight = int(layout.lines.size()) * LineHeight;
+    layout.height = Margin + textHeight + Margin + ButtonHeight + Margin;
+    int left = (layout.width - buttonsWidth) / 2;
+    const int top = Margin + textHeight + Margin;
+    for (int i = 0; i < buttonCount; ++i, left += ButtonWidth + ButtonGap)
+        layout.buttons.push_back({left, top, left + ButtonWidth, top + ButtonHeight});
+    return layout;
+}
+
+void Draw(Canvas& canvas, const BoxLayout& layout, int pressed) {
+    static const char* const Captions[] = {"确定", "取消"};
+    canvas.Fill(Face);
+    int y = Margin;
+    for (std::string_view line : layout.lines) {
+        canvas.DrawText(line, {Margin, y, layout.width - Margin / 2, y + LineHeight}, Ink, TextLayout::LeftMiddle);
+        y += LineHeight;
+    }
+    for (size_t i = 0; i < layout.buttons.size(); ++i) {
+        const PixelRect& r = layout.buttons[i];
+        canvas.FillRect(r, i == 0 ? DefaultEdge : ButtonEdge);
+        canvas.FillRect({r.left + 1, r.top + 1, r.right - 1, r.bottom - 1},
+                        int(i) == pressed ? ButtonEdge : ButtonFace);
+        canvas.DrawText(Captions[i], r, Ink, TextLayout::Centred);
+    }
+}
+
+int ButtonAt(const BoxLayout& layout, int x, int y) {
+    for (size_t i = 0; i < layout.buttons.size(); ++i) {
+        const PixelRect& r = layout.buttons[i];
+        if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return int(i);
+    }
+    return -1;
+}
+
+}  // namespace
+
+namespace platform {
+
+MessageAnswer ShowMessageBox(std::string_view text, std::string_view caption, MessageButtons buttons) {
+    const int buttonCount = buttons == MessageButtons::OkCancel ? 2 : 1;
+    const MessageAnswer dismissed = buttonCount == 2 ? MessageAnswer::Cancel : MessageAnswer::Ok;
+    const BoxLayout layout = LayOut(text, buttonCount);
+
+    int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
+    if (sdl::mainWindow != nullptr) {
+        int mainX = 0, mainY = 0, mainWidth = 0, mainHeight = 0;
+        SDL_GetWindowPosition(sdl::mainWindow, &mainX, &mainY);
+        SDL_GetWindowSize(sdl::mainWindow, &mainWidth, &mainHeight);
+        x = mainX + (mainWidth - layout.width) / 2;
+        y = mainY + (mainHeight - layout.height) / 2;
+    }
+    const std::string title(caption);
+    SDL_Window* box = SDL_CreateWindow(title.c_str(), x, y, layout.width, layout.height,
+                                       SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR);
+    if (box == nullptr) return dismissed;
+    if (sdl::mainWindow != nullptr) SDL_SetWindowModalFor(box, sdl::mainWindow);
+    const Uint32 boxId = SDL_GetWindowID(box);
+    const Uint32 mainId = sdl::mainWindow != nullptr ? SDL_GetWindowID(sdl::mainWindow) : 0;
+
+    Canvas canvas(layout.width, layout.height);
+    int pressed = -1;
+    Draw(canvas, layout, pressed);
+    SDL_ShowWindow(box);
+    sdl::PresentTo(box, canvas);
+    sdl::FocusWindow(box);
+
+    MessageAnswer answer = dismissed;
+    bool quitAsked = false;
+    for (bool answered = false; !answered;) {
+        SDL_Event event;
+        if (SDL_WaitEvent(&event) == 0) break;
+        switch (event.type) {
+        case SDL_QUIT:
+            quitAsked = true;  // handed back to the main loop once the box is answered
+            break;
+        case SDL_KEYDOWN:
+            if (event.key.windowID != boxId) break;
+            if (event.key.keysym.sym == SDLK_RETURN || event.key.keysym.sym == SDLK_KP_ENTER) {
+                answer = MessageAnswer::Ok;
+                answered = true;
+            } else if (event.key.keysym.sym == SDLK_ESCAPE) {
+                answer = dismissed;
+                answered = true;
+            }
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+            if (event.button.windowID != boxId || event.button.button != SDL_BUTTON_LEFT) break;
+            pressed = ButtonAt(layout, event.button.x, event.button.y);
+            Draw(canvas, layout, pressed);
+            sdl::PresentTo(box, canvas);
+            break;
+        case SDL_MOUSEBUTTONUP:
+            if (event.button.windowID != boxId || event.button.button != SDL_BUTTON_LEFT) break;
+            if (pressed >= 0 && pressed == ButtonAt(layout, event.button.x, event.button.y)) {
+                answer = pressed == 0 ? MessageAnswer::Ok : MessageAnswer::Cancel;
+                answered = true;
+            }
+            pressed = -1;
+            Draw(canvas, layout, pressed);
+            sdl::PresentTo(box, canvas);
+            break;
+        case SDL_WINDOWEVENT:
+            if (event.window.windowID == boxId) {
+                if (event.window.event == SDL_WINDOWEVENT_EXPOSED) sdl::PresentTo(box, canvas);
+                if (event.window.event == SDL_WINDOWEVENT_CLOSE) answered = true;
+            } else if (event.window.windowID == mainId && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                // The main window keeps the frame it last showed on its surface.
+                SDL_UpdateWindowSurface(sdl::mainWindow);
+            }
+            break;
+        default:
+            break;  // the main window's input waits for no one: it is dropped
+        }
+    }
+    SDL_DestroyWindow(box);
+    if (sdl::mainWindow != nullptr) sdl::FocusWindow(sdl::mainWindow);
+    if (quitAsked) {
+        SDL_Event quit{};
+        quit.type = SDL_QUIT;
+        SDL_PushEvent(&quit);
+    }
+    return answer;
+}
+
+}  // namespace platform

@@ -1,0 +1,88 @@
+# Helpers for driving the editor's real window under a virtual X display.
+# Sourced by ./run and the end-to-end tests. Every wait is a bounded poll.
+
+XVFB_PID=""
+X_SCREEN_WIDTH=1280
+X_SCREEN_HEIGHT=1024
+
+# Starts Xvfb on the first free display number and exports DISPLAY.
+start_xvfb() {
+    local n
+    for n in $(seq 90 189); do
+        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+        Xvfb ":$n" -screen 0 "${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24" -nolisten tcp >/dev/null 2>&1 &
+        XVFB_PID=$!
+        local tries
+        for tries in $(seq 1 100); do
+            if ! kill -0 "$XVFB_PID" 2>/dev/null; then break; fi  # lost a race for this number
+            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
+                export DISPLAY=":$n"
+                return 0
+            fi
+            sleep 0.05
+        done
+        kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null
+        XVFB_PID=""
+    done
+    echo "no free X display found" >&2
+    return 1
+}
+
+stop_xvfb() {
+    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
+    XVFB_PID=""
+}
+
+# wait_for_window NAME_REGEX [SECONDS]: prints the id of the first visible window
+# whose title matches.
+wait_for_window() {
+    local pattern=$1 limit=${2:-10} id
+    local deadline=$(( $(date +%s%N) / 1000000 + limit * 1000 ))
+    while [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ]; do
+        id=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+        if [ -n "$id" ]; then echo "$id"; return 0; fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# wait_for_exit PID [SECONDS]: waits for a child process of this shell to end and
+# sets EXIT_CODE (not a command substitution: only this shell can wait for its child).
+EXIT_CODE=""
+wait_for_exit() {
+    local pid=$1 limit=${2:-10} i
+    EXIT_CODE=""
+    for i in $(seq 1 $(( limit * 20 ))); do
+        if ! kill -0 "$pid" 2>/dev/null; then
+            wait "$pid"; EXIT_CODE=$?; return 0
+        fi
+        sleep 0.05
+    done
+    return 1
+}
+
+# window_png WINDOW_ID FILE: the window's pixels as a PNG.
+window_png() { /usr/bin/import -silent -window "$1" "png:$2"; }
+
+# pixel_of FILE X Y: prints "R,G,B".
+pixel_of() {
+    /usr/bin/convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}
+
+# wait_for_pixel WINDOW_ID X Y "R,G,B" [SECONDS]: until the window shows that colour there.
+wait_for_pixel() {
+    local window=$1 x=$2 y=$3 want=$4 limit=${5:-10} shot
+    shot=$(mktemp --suffix=.png)
+    local deadline=$(( $(date +%s%N) / 1000000 + limit * 1000 ))
+    while [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ]; do
+        if window_png "$window" "$shot" 2>/dev/null && [ "$(pixel_of "$shot" "$x" "$y")" = "$want" ]; then
+            rm -f "$shot"; return 0
+        fi
+        sleep 0.05
+    done
+    rm -f "$shot"
+    return 1
+}
+
+# close_window WINDOW_ID: asks the window to close as a window manager's close button would.
+close_window() { "${X_CLOSE_WINDOW:?build the x-close-window helper first}" "$1"; }
