@@ -79,6 +79,12 @@ constexpr bool StoredOneRowHigher(int32_t kind) { return BuildingKindRuleOf(kind
 constexpr int32_t MaxResearchable(int32_t kind) { return BuildingKindRuleOf(kind).researchableMax; }
 
 constexpr bool IsTowerKind(int32_t kind) { return kind >= KindSmallTower && kind <= KindShellTower; }
+// The row the .edt stores for a building at row y, and back.
+constexpr int32_t FileRowOf(int32_t kind, int32_t y) { return StoredOneRowHigher(kind) ? y - 1 : y; }
+constexpr int32_t RowFromFile(int32_t kind, int32_t fileRow) {
+    return StoredOneRowHigher(kind) ? fileRow + 1 : fileRow;
+}
+
 // Kinds 101..108 produce; towers and the main base do not, and the .edt
 // carries no production fields for them.
 constexpr bool HasProduction(int32_t kind) { return kind >= KindLightFactory && kind <= KindRobotFactory; }
