@@ -40,7 +40,9 @@ public:
     const Colour* Pixels() const { return handle.get(); }
 
 private:
-    bool Decode(std::span<const uint8_t> dib, std::span<const uint8_t> pixelData);
+    // A failed load leaves no picture and no size of one.
+    bool Fail();
+    bool Take(std::unique_ptr<Colour[]> pixels, int pictureWidth, int pictureHeight);
 
     std::unique_ptr<Colour[]> handle;
     int width = 0;
