@@ -133,7 +133,7 @@ bool IsKeyDown(Key key) {
     static constexpr SDL_Scancode Scancodes[] = {SDL_SCANCODE_LEFT, SDL_SCANCODE_UP,
                                                  SDL_SCANCODE_RIGHT, SDL_SCANCODE_DOWN,
                                                  SDL_SCANCODE_KP_PLUS, SDL_SCANCODE_KP_MINUS};
-    SDL_PumpEvents();
+    // The loop pumps events before every frame, so the state is current.
     const Uint8* state = SDL_GetKeyboardState(nullptr);
     return state != nullptr && state[Scancodes[int(key)]] != 0;
 }

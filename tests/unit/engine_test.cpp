@@ -26,6 +26,8 @@ std::vector<FrameStep> ScheduleFrom(uint32_t start) {
             {start + 501, false}, {start + 525, false}, {start + 526, true}};
 }
 
+void PrintTo(const FrameCase& c, std::ostream* out) { *out << c.name; }
+
 class FrameRule : public testing::TestWithParam<FrameCase> {};
 
 TEST_P(FrameRule, RunsAtMostOncePerDelayWhateverTheClock) {
