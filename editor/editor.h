@@ -13,3 +13,6 @@ extern Canvas offscreenFrame;
 
 // Composes the whole frame into the off-screen frame and presents it.
 void Repaint();
+
+// Puts every global record of the editor back as it was before start-up, for tests.
+void ResetEditorGlobals();

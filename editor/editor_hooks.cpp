@@ -2,8 +2,12 @@
 #include <cstdlib>
 #include <new>
 
+#include "controls/layout.h"
+#include "editor/bitmap_catalogue.h"
 #include "editor/editor.h"
 #include "engine/platform.h"
+#include "input/editor_state.h"
+#include "level/level_data.h"
 
 GameEngine* editorEngine = nullptr;
 Canvas offscreenFrame;
@@ -26,19 +30,34 @@ bool EditorInitialize(InstanceHandle instance) {
 void OnStart(WindowHandle) {
     std::srand(platform::Ticks());
     offscreenFrame.Resize(editorEngine->ClientWidth(), editorEngine->ClientHeight());
+    LoadBitmapCatalogue();
+    ClearMapGrid();
+    ResetEditorState();
+    BuildLayout();
     Repaint();
 }
 
 void OnEnd() {
     offscreenFrame = Canvas();
+    FreeBitmapCatalogue();
     delete editorEngine;
     editorEngine = nullptr;
+}
+
+void ResetEditorGlobals() {
+    OnEnd();
+    ResetLevelRecords();
+    ResetEditorState();
+    ClearLayout();
 }
 
 void OnActivate(WindowHandle) {}
 void OnDeactivate(WindowHandle) {}
 void OnJoystick(uint16_t) {}
-void OnFrame() {}
+void OnFrame() {
+    // The counter runs 0..5039; the zoom keys' pacing reads it.
+    if (++editorState.frameCount == 5040) editorState.frameCount = 0;
+}
 void OnKeys() {}
 void OnMouseDown(int, int, bool) { Repaint(); }
 void OnMouseUp(int, int, bool) { Repaint(); }

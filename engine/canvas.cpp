@@ -70,10 +70,11 @@ void Canvas::LineTo(int x1, int y1) {
 void Canvas::BlitPixels(const Colour* source, int sourceWidth, int sourceHeight, int x, int y,
                         bool keyed, Colour key) {
     if (source == nullptr || sourceWidth <= 0 || sourceHeight <= 0) return;
-    const int left = std::max(x, clip.left);
-    const int top = std::max(y, clip.top);
-    const int right = std::min(x + sourceWidth, clip.right);
-    const int bottom = std::min(y + sourceHeight, clip.bottom);
+    // 64-bit edges: a picture placed near the int range must not wrap around.
+    const int left = int(std::max<int64_t>(x, clip.left));
+    const int top = int(std::max<int64_t>(y, clip.top));
+    const int right = int(std::min<int64_t>(int64_t(x) + sourceWidth, clip.right));
+    const int bottom = int(std::min<int64_t>(int64_t(y) + sourceHeight, clip.bottom));
     if (right <= left || bottom <= top) return;
     for (int row = top; row < bottom; ++row) {
         const Colour* from = source + size_t(row - y) * size_t(sourceWidth) + size_t(left - x);

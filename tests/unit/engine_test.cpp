@@ -77,9 +77,12 @@ TEST(TextField, CutsLongTextAtACharacterBoundary) {
 
 class EngineRun : public testing::Test {
 protected:
-    void SetUp() override { headless::Reset(); }
+    void SetUp() override {
+        headless::Reset();
+        ResetEditorGlobals();
+    }
     void TearDown() override {
-        delete GameEngine::Current();
+        ResetEditorGlobals();
         headless::Reset();
     }
 };
