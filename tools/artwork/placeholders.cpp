@@ -2,7 +2,7 @@
 #include "tools/artwork/sketch.h"
 namespace { Canvas Empty() { return Canvas(40, 40, Magenta); } }
 Canvas DrawSidePanel() { return Canvas(270, 695, Rgb(30, 30, 40)); }
-Canvas DrawVehicle(int, int) { return Empty(); }
+
 Canvas DrawDomeSaucer() { return Empty(); }
 Canvas DrawWalker(int) { return Empty(); }
 Canvas DrawRadiationPlatform() { return Empty(); }
@@ -12,7 +12,4 @@ Canvas DrawOrangeSpacecraft() { return Empty(); }
 Canvas DrawPodDisc() { return Empty(); }
 Canvas DrawFireRain() { return Empty(); }
 Canvas DrawJetFighter() { return Empty(); }
-Canvas DrawGoldBars(int) { return Empty(); }
-Canvas DrawLightBulbs(int) { return Empty(); }
-Canvas DrawLightningBolts(int) { return Empty(); }
 IconImage DrawProgramIcon(bool) { IconImage i; i.indices.assign(1024, 0); i.transparent.assign(1024, true); return i; }
