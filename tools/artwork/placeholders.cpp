@@ -3,10 +3,6 @@
 namespace { Canvas Empty() { return Canvas(40, 40, Magenta); } }
 Canvas DrawSidePanel() { return Canvas(270, 695, Rgb(30, 30, 40)); }
 
-Canvas DrawDomeSaucer() { return Empty(); }
-Canvas DrawWalker(int) { return Empty(); }
-Canvas DrawRadiationPlatform() { return Empty(); }
-Canvas DrawTurret(int) { return Empty(); }
 Canvas DrawPropellerBomber() { return Empty(); }
 Canvas DrawOrangeSpacecraft() { return Empty(); }
 Canvas DrawPodDisc() { return Empty(); }

@@ -134,3 +134,19 @@ Canvas FinishIcon(const Sketch& sketch) {
     AddOutline(icon, OutlineColour);
     return icon;
 }
+
+void Drum(Sketch& sketch, Point foot, double radius, double height, Colour base, double squash) {
+    const Point top = foot + Point{0, -height};
+    const Paint side = [=](Point p) {
+        const double t = (p.x - foot.x) / radius;  // -1 at the left edge, 1 at the right
+        return Shade(base, std::max(0.45, 1.15 - 0.42 * (t + 0.4) * (t + 0.4)));
+    };
+    sketch.Ellipse(foot, radius + 0.6, radius * squash + 0.6, Solid(Shade(base, 0.3)));
+    sketch.Rectangle(foot.x - radius - 0.6, top.y, foot.x + radius + 0.6, foot.y, Solid(Shade(base, 0.3)));
+    sketch.Ellipse(top, radius + 0.6, radius * squash + 0.6, Solid(Shade(base, 0.3)));
+    sketch.Ellipse(foot, radius, radius * squash, side);
+    sketch.Rectangle(foot.x - radius, top.y, foot.x + radius, foot.y, side);
+    sketch.Ellipse(top, radius, radius * squash,
+                   Linear(top + Point{-radius, -radius * squash}, Shade(base, 1.3), top + Point{radius, radius * squash},
+                          Shade(base, 0.95)));
+}

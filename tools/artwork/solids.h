@@ -38,3 +38,7 @@ void Seam(Sketch& sketch, Point from, Point to, Colour base, double width = 0.45
 
 // Finishes an icon: reduces the sketch and rings the silhouette with the outline.
 Canvas FinishIcon(const Sketch& sketch);
+
+// An upright drum (cylinder) standing on `foot`, the middle of its lower rim; seen from
+// above, its rims are ellipses `squash` times as high as wide.
+void Drum(Sketch& sketch, Point foot, double radius, double height, Colour base, double squash = 0.42);
