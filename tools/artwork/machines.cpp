@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "tools/artwork/artwork.h"
+#include "tools/artwork/scene_pieces.h"
 #include "tools/artwork/solids.h"
 
 namespace {
@@ -128,8 +129,7 @@ void Achilles(Sketch& sketch) {
 
 }  // namespace
 
-Canvas DrawDomeSaucer() {
-    Sketch sketch(40, 40, 6);
+void PaintDomeSaucer(Sketch& sketch) {
     const Colour hull = Rgb(168, 170, 174);
     const Point centre{20, 23};
     // Under-side glow, disc, rim lights, then the glass dome.
@@ -151,11 +151,15 @@ Canvas DrawDomeSaucer() {
                                                                      Rgb(30, 80, 200)));
     sketch.Ellipse(dome + Point{-3.5, -4.5}, 1.6, 2.6, Solid(Rgb(235, 245, 255)));
     sketch.Ellipse(dome, 9.4, 1.8, Linear(dome + Point{-9, 0}, Shade(hull, 1.3), dome + Point{9, 0}, Shade(hull, 0.6)));
+}
+
+Canvas DrawDomeSaucer() {
+    Sketch sketch = IconSketch();
+    PaintDomeSaucer(sketch);
     return FinishIcon(sketch);
 }
 
-Canvas DrawWalker(int which) {
-    Sketch sketch(40, 40, 6);
+void PaintWalker(Sketch& sketch, int which) {
     switch (which) {
         case 0: Kodiak(sketch); break;
         case 1: Avenger(sketch); break;
@@ -163,11 +167,15 @@ Canvas DrawWalker(int which) {
         case 3: GatlingWalker(sketch); break;
         default: Achilles(sketch); break;
     }
+}
+
+Canvas DrawWalker(int which) {
+    Sketch sketch = IconSketch();
+    PaintWalker(sketch, which);
     return FinishIcon(sketch);
 }
 
-Canvas DrawRadiationPlatform() {
-    Sketch sketch(40, 40, 6);
+void PaintRadiationPlatform(Sketch& sketch) {
     const Colour paint = Rgb(130, 134, 128);
     // Four stubby legs, the deck, then the sign standing on it.
     for (double x : {8.0, 27.0}) {
@@ -196,5 +204,10 @@ Canvas DrawRadiationPlatform() {
         sketch.Polygon(blade, black);
     }
     sketch.Circle(c, r * 0.17, black);
+}
+
+Canvas DrawRadiationPlatform() {
+    Sketch sketch = IconSketch();
+    PaintRadiationPlatform(sketch);
     return FinishIcon(sketch);
 }

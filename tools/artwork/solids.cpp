@@ -129,6 +129,12 @@ void Seam(Sketch& sketch, Point from, Point to, Colour base, double width) {
     sketch.Stroke(from, to, width, Solid(base));
 }
 
+Sketch IconSketch() {
+    Sketch sketch(40, 40, 6);
+    sketch.Push({1.6, 1.6, 0.92});
+    return sketch;
+}
+
 Canvas FinishIcon(const Sketch& sketch) {
     Canvas icon = sketch.Resolve(true);
     AddOutline(icon, OutlineColour);

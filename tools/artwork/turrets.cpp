@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "tools/artwork/artwork.h"
+#include "tools/artwork/scene_pieces.h"
 #include "tools/artwork/solids.h"
 
 namespace {
@@ -16,8 +17,8 @@ Point Along(double degrees) { return {std::cos(degrees * Pi / 180), std::sin(deg
 
 // The pedestal: a concrete drum with a hazard-striped collar. Returns the middle of its top.
 Point DrawPedestal(Sketch& sketch) {
-    const Point foot{17, 34.5};
-    Drum(sketch, foot, 13, 6, Concrete);
+    const Point foot{17, 33.5};
+    Drum(sketch, foot, 13, 6, Concrete, 0.36);
     // Dark slots round the drum.
     for (double x : {-8.5, -2.5, 3.5, 9.0})
         sketch.Rectangle(foot.x + x, foot.y - 4.2, foot.x + x + 2.2, foot.y - 2.6, Solid(Rgb(58, 56, 52)));
@@ -107,11 +108,10 @@ void RestrainingMortar(Sketch& sketch, Point top) {
 
 }  // namespace
 
-Canvas DrawTurret(int which) {
-    Sketch sketch(40, 40, 6);
+void PaintTurret(Sketch& sketch, int which) {
     const Point pedestalTop = DrawPedestal(sketch);
     // The heads are drawn a size larger than the pedestal's units, round its top.
-    sketch.Place({pedestalTop.x, pedestalTop.y, 1.2});
+    sketch.Push({pedestalTop.x, pedestalTop.y, 1.2});
     const Point top{0, 0};
     switch (which) {
         case 0: SmallGun(sketch, top); break;
@@ -120,5 +120,11 @@ Canvas DrawTurret(int which) {
         case 3: GatlingLaser(sketch, top); break;
         default: RestrainingMortar(sketch, top); break;
     }
+    sketch.Pop();
+}
+
+Canvas DrawTurret(int which) {
+    Sketch sketch = IconSketch();
+    PaintTurret(sketch, which);
     return FinishIcon(sketch);
 }

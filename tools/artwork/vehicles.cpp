@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "tools/artwork/artwork.h"
+#include "tools/artwork/scene_pieces.h"
 #include "tools/artwork/solids.h"
 
 namespace {
@@ -296,8 +297,7 @@ constexpr Colour FamilyPaint[5] = {Rgb(140, 144, 134), Rgb(160, 140, 100), Rgb(1
 
 }  // namespace
 
-Canvas DrawVehicle(int family, int weightClass) {
-    Sketch sketch(40, 40, 6);
+void PaintVehicle(Sketch& sketch, int family, int weightClass) {
     const Body body = MakeBody(weightClass, FamilyPaint[family]);
     DrawLowerBody(sketch, body);
     switch (family) {
@@ -308,5 +308,10 @@ Canvas DrawVehicle(int family, int weightClass) {
         default: SpecialTank(sketch, body); break;
     }
     DrawNearTrack(sketch, body);
+}
+
+Canvas DrawVehicle(int family, int weightClass) {
+    Sketch sketch = IconSketch();
+    PaintVehicle(sketch, family, weightClass);
     return FinishIcon(sketch);
 }
