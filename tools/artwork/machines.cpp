@@ -42,10 +42,10 @@ void DrawMissileBox(Sketch& sketch, Point base, Colour paint) {
 }
 
 void Kodiak(Sketch& sketch) {
-    const Colour paint = Rgb(138, 112, 84);
+    const Colour paint = Rgb(156, 128, 94);
     DrawLeg(sketch, {18, 23}, {23, 28}, {19.5, 35}, 3.2, Shade(paint, 0.7));
     // Shoulder cannon on the far side.
-    Barrel(sketch, {22, 11}, {34, 11.5}, 1.2, Rgb(100, 100, 96));
+    Barrel(sketch, {22, 12}, {35, 12.5}, 1.4, Rgb(92, 94, 98));
     Extrude(sketch, {{8, 20}, {7, 14}, {10, 9}, {22, 9}, {26, 13}, {25, 20}, {20, 24}, {12, 24}}, {4, -3}, paint);
     // Cockpit visor and armour seams.
     sketch.Polygon({{21, 12.5}, {24.6, 13.5}, {24, 16}, {20.5, 15.5}}, Linear({21, 12}, Rgb(250, 220, 130),
@@ -54,9 +54,9 @@ void Kodiak(Sketch& sketch) {
     Seam(sketch, {15, 9.5}, {14, 23}, Shade(paint, 0.5));
     DrawLeg(sketch, {13, 23}, {18, 28.5}, {13.5, 35.5}, 3.6, paint);
     // Near shoulder cannon with its pod.
-    Extrude(sketch, {{6, 12}, {6, 8}, {14, 8}, {14, 12}}, {2, -1.5}, Shade(paint, 0.9));
-    Barrel(sketch, {13, 10}, {31, 10.3}, 1.4, Rgb(110, 110, 106));
-    Barrel(sketch, {27, 10.2}, {31, 10.3}, 1.8, Rgb(90, 90, 86));
+    Extrude(sketch, {{5, 12.5}, {5, 6.5}, {14, 6.5}, {14, 12.5}}, {2, -1.5}, Rgb(100, 102, 106));
+    Barrel(sketch, {13, 9.5}, {36, 9.8}, 1.8, Rgb(110, 112, 116));
+    Barrel(sketch, {31, 9.7}, {36, 9.8}, 2.3, Rgb(80, 82, 86));
 }
 
 void Avenger(Sketch& sketch) {
