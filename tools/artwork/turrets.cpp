@@ -40,7 +40,7 @@ void AntiAircraftGuns(Sketch& sketch, Point top) {
     const Point pivot = top + Point{1, -5};
     for (double shift : {2.2, -1.6}) {
         const Point root = pivot + Point{shift * 0.9, shift * 0.6};
-        Barrel(sketch, root, root + axis * 18, 0.85, Steel);
+        Barrel(sketch, root, root + axis * 16.5, 0.85, Steel);
         Barrel(sketch, root + axis * 13, root + axis * 15, 1.35, Shade(Steel, 0.8), false);
     }
     // Mount and the gunner's shield.

@@ -132,7 +132,7 @@ void Artillery(Sketch& sketch, const Body& body) {
     const Point root = body.Deck(x1 - 2, 0.5) + Point{0, -height * 0.55};
     const double angle = -24 * 3.14159265358979 / 180;
     const Point axis{std::cos(angle), std::sin(angle)};
-    const double length = std::min(19 + w * 3.5, (39 - root.x) / axis.x);
+    const double length = std::min({19 + w * 3.5, (37.6 - root.x) / axis.x, (root.y - 2) / -axis.y});
     const Point muzzle = root + axis * length;
     DrawTurretBlock(sketch, body, {{x0, 0}, {x0 + 0.6, -height}, {x1 - 2.5, -height}, {x1, -height * 0.35}, {x1, 0}},
                     0.1, 0.8, Shade(body.paint, 1.05));
@@ -143,12 +143,6 @@ void Artillery(Sketch& sketch, const Body& body) {
     // Hatch and stowage on the turret roof.
     const Point roof = body.Deck(x0 + 3, 0.45) + Point{0, -height};
     sketch.Ellipse(roof, 1.4, 0.8, Solid(Shade(body.paint, 0.7)));
-    if (w == 2) {
-        // Recoil spade folded up at the rear.
-        sketch.Polygon({{body.rear - 1.8, body.trackTop - 2}, {body.rear - 0.2, body.trackTop - 2.8},
-                        {body.rear + 0.5, body.trackTop + 2.5}, {body.rear - 1.2, body.trackTop + 3}},
-                       Solid(Shade(body.paint, 0.75)));
-    }
 }
 
 void MainBattleTank(Sketch& sketch, const Body& body) {
