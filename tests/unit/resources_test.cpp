@@ -201,7 +201,7 @@ TEST(EmbeddedResources, EveryIconPictureDrawsSomethingInsideItsFrame) {
 
 // Enable once Bitmap::LoadFromResource decodes for real (it is still a placeholder on
 // this branch): every catalogue picture must load through it at its own size.
-TEST(EmbeddedResources, DISABLED_EveryPictureLoadsThroughBitmap) {
+TEST(EmbeddedResources, EveryPictureLoadsThroughBitmap) {
     for (int id = 2000; id <= 2058; ++id) {
         Bitmap bitmap;
         EXPECT_TRUE(bitmap.LoadFromResource(uint16_t(id))) << id;
