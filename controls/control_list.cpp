@@ -1,0 +1,72 @@
+// The control list's walks: numbering, lookup by id, hit tests and drawing.
+#include "controls/control_list.h"
+
+#include "draw/control_drawing.h"
+#include "input/commands.h"
+
+ControlList controlList;
+
+ControlList::ControlList() : head(&sentinel) { sentinel.first = &sentinel; }
+
+ControlList::~ControlList() { Clear(); }
+
+void ControlList::Clear() {
+    // Iterative, so a long list cannot exhaust the stack.
+    ControlNode* node = sentinel.next;
+    while (node != nullptr) {
+        ControlNode* following = node->next;
+        delete node;
+        node = following;
+    }
+    sentinel.next = nullptr;
+    count = 0;
+}
+
+void ControlList::Append(Control* control) {
+    ControlNode* last = head;
+    while (last->next != nullptr) last = last->next;
+    last->next = new ControlNode{nullptr, &sentinel, control};
+    ++count;
+    if (control != nullptr) control->id = count;
+}
+
+Control* ControlList::FindControl(int32_t id) const {
+    if (id < 1 || id > count) return nullptr;
+    const ControlNode* node = head;
+    for (int32_t n = id; n > 0; --n) node = node->next;
+    return node->control;
+}
+
+void ControlList::ClickAt(int32_t x, int32_t y) const { RunClickCommand(ClickTargetAt(x, y)); }
+
+int32_t ControlList::ClickTargetAt(int32_t x, int32_t y) const {
+    int32_t found = 0;
+    for (const ControlNode* node = head->next; node != nullptr; node = node->next) {
+        const Control* control = node->control;
+        if (control != nullptr && control->IsVisible() && control->GetRect().Contains(x, y)) {
+            found = control->GetId();
+        }
+    }
+    return found;
+}
+
+int32_t ControlList::ControlAt(int32_t x, int32_t y) const {
+    int32_t found = 0;
+    for (const ControlNode* node = head->next; node != nullptr; node = node->next) {
+        const Control* control = node->control;
+        if (control != nullptr && control->GetRect().Contains(x, y)) found = control->GetId();
+    }
+    return found;
+}
+
+void ControlList::Click(int32_t id) const { RunClickCommand(id); }
+
+void ControlList::DrawControlList(Canvas& canvas) const {
+    for (const ControlNode* node = head->next; node != nullptr; node = node->next) {
+        const Control* control = node->control;
+        if (control == nullptr || !control->IsVisible() || control->GetKind() == KindHotspot) {
+            continue;
+        }
+        DrawControl(canvas, *control);
+    }
+}

@@ -1,0 +1,65 @@
+// ControlList: every control of the interface, in the order the layout added
+// them. A control's id is its position, so every part of the editor can name a
+// control by a fixed number. The list is walked linearly; it is short.
+#pragma once
+
+#include <cstdint>
+
+#include "controls/control.h"
+
+class Canvas;
+
+struct ControlNode {
+    ControlNode* next = nullptr;
+    ControlNode* first = nullptr;  // the list's sentinel
+    Control* control = nullptr;    // null only in the sentinel
+};
+
+class ControlList {
+public:
+    ControlList();
+    ~ControlList();
+    ControlList(const ControlList&) = delete;
+    ControlList& operator=(const ControlList&) = delete;
+
+    // Links the control after the last one and numbers it with its position.
+    // The list does not own the control.
+    void Append(Control* control);
+
+    // The control at position id (1 = first appended); null for any id outside 1..count.
+    Control* FindControl(int32_t id) const;
+
+    // Runs the click command of ClickTargetAt(x, y).
+    void ClickAt(int32_t x, int32_t y) const;
+
+    // The id of the last-appended visible control strictly containing (x, y), so
+    // where visible controls overlap the later one wins; 0 when there is none.
+    int32_t ClickTargetAt(int32_t x, int32_t y) const;
+
+    // The id of the last-appended control strictly containing (x, y), visible or
+    // not; 0 when there is none.
+    int32_t ControlAt(int32_t x, int32_t y) const;
+
+    // Runs the click command of id as if that control had been clicked.
+    void Click(int32_t id) const;
+
+    // Draws every visible control in list order; hotspots are left to the painter.
+    void DrawControlList(Canvas& canvas) const;
+
+    int32_t Count() const { return count; }
+
+    // Unlinks every control (the controls themselves are left alone) so the
+    // layout can be built again.
+    void Clear();
+
+private:
+    ControlNode* head;
+    ControlNode sentinel;
+    int32_t count = 0;
+};
+
+// The one list of the editor, built by BuildLayout at start-up.
+extern ControlList controlList;
+
+// Shorthand for controlList.FindControl, as most callers name controls by id.
+inline Control* FindControl(int32_t id) { return controlList.FindControl(id); }

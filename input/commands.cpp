@@ -1,0 +1,4 @@
+// The click commands of every control, by id.
+#include "input/commands.h"
+
+void RunClickCommand(int) {}

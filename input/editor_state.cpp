@@ -1,0 +1,29 @@
+// The editor state's one instance, the screen it implies, and the scroll reset
+// after loading a level or entering the information page.
+#include "input/editor_state.h"
+
+#include "controls/control_list.h"
+#include "controls/layout.h"
+#include "controls/scroll_thumbs.h"
+#include "level/level_data.h"
+
+EditorState editorState;
+
+Screen ScreenOf(const EditorState& state) {
+    if (state.helpPage != 0) return HelpScreen;
+    return state.infoMode ? InfoPage : ObjectPage;
+}
+
+void ResetMapScroll() {
+    editorState.scrollX = 0;
+    editorState.scrollY = 0;
+    const int32_t cellSize = editorState.cellSize;
+    if (Control* thumb = controlList.FindControl(HorizontalThumbId)) {
+        thumb->SetRect(HorizontalThumbRect(0, ScrollThumbLength(cellSize, mapGrid.columns)));
+    }
+    if (Control* thumb = controlList.FindControl(VerticalThumbId)) {
+        thumb->SetRect(VerticalThumbRect(0, ScrollThumbLength(cellSize, mapGrid.rows)));
+    }
+}
+
+void ResetEditorState() { editorState = EditorState{}; }
