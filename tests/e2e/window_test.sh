@@ -25,6 +25,9 @@ eval "$(xdotool getwindowgeometry --shell "$window")"
 name=$(xdotool getwindowname "$window")
 [ "$name" = "Tarnhold地图编辑器（国外版）" ] || fail "window title is '$name'"
 
+# The window icon comes from icon group 1000: 32 by 32 pixels.
+xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (32 x 32)' || fail "the window has no 32 by 32 icon"
+
 wait_for_pixel "$window" 0 0 "45,50,46" 10 || fail "top-left pixel never showed the background"
 shot="$workdir/shot.png"
 window_png "$window" "$shot"
