@@ -5,26 +5,29 @@ XVFB_PID=""
 X_SCREEN_WIDTH=1280
 X_SCREEN_HEIGHT=1024
 
-# Starts Xvfb on the first free display number and exports DISPLAY.
+# Starts Xvfb on a free display number and exports DISPLAY. Xvfb picks the number
+# itself (-displayfd) by taking the socket, so two sessions starting at once can
+# never share one server.
 start_xvfb() {
-    local n
-    for n in $(seq 90 189); do
-        [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
-        Xvfb ":$n" -screen 0 "${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24" -nolisten tcp >/dev/null 2>&1 &
-        XVFB_PID=$!
-        local tries
-        for tries in $(seq 1 100); do
-            if ! kill -0 "$XVFB_PID" 2>/dev/null; then break; fi  # lost a race for this number
-            if xdpyinfo -display ":$n" >/dev/null 2>&1; then
-                export DISPLAY=":$n"
-                return 0
-            fi
-            sleep 0.05
-        done
-        kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null
-        XVFB_PID=""
+    local numberFile
+    numberFile=$(mktemp)
+    Xvfb -displayfd 3 -screen 0 "${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24" -nolisten tcp \
+        3>"$numberFile" >/dev/null 2>&1 &
+    XVFB_PID=$!
+    local tries number=""
+    for tries in $(seq 1 200); do
+        number=$(tr -dc '0-9' <"$numberFile")
+        if [ -n "$number" ] && xdpyinfo -display ":$number" >/dev/null 2>&1; then
+            rm -f "$numberFile"
+            export DISPLAY=":$number"
+            return 0
+        fi
+        kill -0 "$XVFB_PID" 2>/dev/null || break
+        sleep 0.05
     done
-    echo "no free X display found" >&2
+    rm -f "$numberFile"
+    stop_xvfb
+    echo "could not start a virtual X display" >&2
     return 1
 }
 
