@@ -23,8 +23,6 @@ int32_t ZoomedInLength(int32_t length, int32_t mapCells) {
     if (length >= ScrollTrackLength) return ScrollThumbLength(editorState.cellSize, mapCells);
     return length / 2;
 }
-
-int32_t ZoomedOutLength(int32_t length) { return std::min(2 * length, ScrollTrackLength); }
 }  // namespace
 
 void ScrollXFromThumb() {
@@ -74,11 +72,13 @@ void ZoomIn() {
 void ZoomOut() {
     if (editorState.cellSize <= SmallestCellSize) return;
     editorState.cellSize /= 2;
+    // Doubled, the thumbs of a map smaller than the view would outgrow their
+    // tracks; the thumb rectangles are cut to the track.
     if (Control* thumb = FindControl(HorizontalThumbId)) {
-        thumb->SetRect(HorizontalThumbRect(0, ZoomedOutLength(thumb->GetRect().Width())));
+        thumb->SetRect(HorizontalThumbRect(0, 2 * thumb->GetRect().Width()));
     }
     if (Control* thumb = FindControl(VerticalThumbId)) {
-        thumb->SetRect(VerticalThumbRect(0, ZoomedOutLength(thumb->GetRect().Height())));
+        thumb->SetRect(VerticalThumbRect(0, 2 * thumb->GetRect().Height()));
     }
     editorState.scrollX = 0;
     editorState.scrollY = 0;
