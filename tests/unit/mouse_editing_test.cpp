@@ -131,6 +131,18 @@ TEST_F(MouseEditing, DraggingFollowsTheScrolledViewOnly) {
         EXPECT_EQ(units[1].x, m.column) << m.x;
         EXPECT_EQ(units[1].y, m.row) << m.y;
     }
+    Release(0, 0);
+
+    // A building grabbed at its far corner stops at the view's first cell, not
+    // at the map's.
+    AddBuildingAt(100, 50, 40);
+    MoveTo(275, 245);
+    MoveTo(275, 245);
+    Press(275, 245);
+    ASSERT_EQ(editorState.grabOffsetX, 3);
+    MoveTo(0, 0);
+    EXPECT_EQ(buildings[1].x, 40);
+    EXPECT_EQ(buildings[1].y, 30);
 }
 
 TEST_F(MouseEditing, AMapSmallerThanTheViewKeepsObjectsOnIt) {
