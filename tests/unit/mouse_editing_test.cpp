@@ -260,17 +260,10 @@ TEST_F(MouseEditing, PressOnTheTrackCentresWithoutGrabbing) {
     EXPECT_EQ(editorState.thumbDrag, 0);
     EXPECT_EQ(RectOf(3).left, 214);
     EXPECT_EQ(editorState.scrollX, 32);
-}
-
-TEST_F(MouseEditing, HiddenThumbsCannotBeGrabbed) {
-    mapGrid.columns = 96;
-    ResetMapScroll();
-    Show({1, 2, 3, 4}, false);
-    MoveTo(100, 655);
-    Press(100, 655);
+    Release(500, 655);
+    Show({3, 4}, false);  // as on the help screen
+    Press(500, 655);
     EXPECT_EQ(editorState.thumbDrag, 0);
-    MoveTo(300, 655);
-    EXPECT_EQ(RectOf(3).left, 0);
 }
 
 TEST_F(MouseEditing, NewBuildingFollowsThePointerUntilThePressThatPutsItDown) {
@@ -332,29 +325,6 @@ TEST_F(MouseEditing, PressThatEndsPlacingOnEmptyGroundKeepsDraggingTheNewObject)
     EXPECT_EQ(units[1].x, 20);  // the new unit, not building 1, follows
     EXPECT_EQ(buildings[1].x, 10);
     EXPECT_EQ(buildings[1].y, 10);
-}
-
-TEST_F(MouseEditing, PressesOnControlsDoNotEndPlacing) {
-    RunClickCommand(55);
-    Show({9});
-    Press(85, 680);
-    Release(85, 680);
-    EXPECT_TRUE(editorState.placing);
-    EXPECT_EQ(editorState.selectedIndex, 1);
-    EXPECT_EQ(editorState.dragIndex, 1);
-}
-
-TEST_F(MouseEditing, DraggedNumberPastItsTableMovesNothing) {
-    AddBuildingAt(25, 3, 3);
-    editorState.dragIndex = 2;
-    editorState.selectedIsUnit = false;
-    MoveTo(300, 300);
-    editorState.dragIndex = 1;
-    editorState.selectedIsUnit = true;
-    MoveTo(400, 400);
-    EXPECT_EQ(buildings[1].x, 3);
-    EXPECT_EQ(buildingCount, 1);
-    EXPECT_EQ(unitCount, 0);
 }
 
 TEST_F(MouseEditing, PointerBeyondTheWindowCountsAsItsEdge) {
