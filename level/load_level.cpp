@@ -70,14 +70,15 @@ std::string MapRefusedText(MapSizeCheck check, size_t fileSize, const MapHeader&
 
 void LoadMap(const std::vector<uint8_t>& bytes) {
     // ParseMap checks the size before it writes, so a refused file changes nothing.
-    const MapSizeCheck check = ParseMap(bytes, mapGrid, levelInfo.startX, levelInfo.startY);
+    MapHeader header;
+    const MapSizeCheck check = ParseMap(bytes, header, mapGrid);
     if (check != MapSizeCheck::Fits) {
         mapFileRefused = true;
-        MapHeader header;
-        ReadMapHeader(bytes, header);
         ShowLevelFileMessage(MapRefusedText(check, bytes.size(), header));
         return;
     }
+    levelInfo.startX = header.startX;
+    levelInfo.startY = header.startY;
     editorState.mapLoaded = true;
     ResetMapScroll();
 }

@@ -36,14 +36,11 @@ MapSizeCheck ReadMapHeader(std::span<const uint8_t> bytes, MapHeader& header) {
     return MapSizeCheck::Fits;
 }
 
-MapSizeCheck ParseMap(std::span<const uint8_t> bytes, MapGrid& grid, int32_t& startX, int32_t& startY) {
-    MapHeader header;
+MapSizeCheck ParseMap(std::span<const uint8_t> bytes, MapHeader& header, MapGrid& grid) {
     const MapSizeCheck check = ReadMapHeader(bytes, header);
     if (check != MapSizeCheck::Fits) return check;
     grid.columns = header.columns;
     grid.rows = header.rows;
-    startX = header.startX;
-    startY = header.startY;
     ByteReader reader{bytes, MapCellsOffset};
     for (int32_t row = 0; row < header.rows; ++row)
         for (int32_t column = 0; column < header.columns; ++column) grid.cells[row][column] = ReadCellValue(reader);

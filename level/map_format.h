@@ -41,10 +41,11 @@ enum class MapSizeCheck {
 // Reads the header fields and says whether the grid can take the map.
 MapSizeCheck ReadMapHeader(std::span<const uint8_t> bytes, MapHeader& header);
 
-// Reads a whole .map into `grid` and the starting position, but only when its
-// size fits: otherwise nothing is written. A file that ends among its cell
-// records gives cells of value 0 from there on.
-MapSizeCheck ParseMap(std::span<const uint8_t> bytes, MapGrid& grid, int32_t& startX, int32_t& startY);
+// Reads a whole .map: the header into `header` and, only when the grid can
+// hold the map, its size and cells into `grid` (otherwise `grid` is left as it
+// was). A file that ends among its cell records gives cells of value 0 from
+// there on.
+MapSizeCheck ParseMap(std::span<const uint8_t> bytes, MapHeader& header, MapGrid& grid);
 
 // The four bytes saving puts at offsets 5, 6, 9 and 10: startX x 32 and
 // startY x 32, low byte first.

@@ -366,29 +366,6 @@ TEST(EdtFormat, SavingZeroesEveryByteTheEditorDoesNotRead) {
     EXPECT_EQ(WriteEdt(contents.info, contents.buildings, contents.units), clean);
 }
 
-TEST(EdtFormat, IntactFileComesBackByteForByte) {
-    Building station = DefaultBuilding();
-    ApplyBuildingKind(station, 105);
-    station.researchable = 2;
-    station.produced[4] = station.produced[5] = 0;
-    station.side = 2;
-    station.hitPoints = 6750;
-    station.healthPercent = 50;
-    Building heavy = DefaultBuilding();
-    ApplyBuildingKind(heavy, 103);
-    heavy.researchable = 5;
-    heavy.produced[1] = 2;  // medium: offset 1
-    heavy.classOffset[1] = 1;
-    const std::vector<Building> buildings = {MainBaseAt(0, 5), station, heavy};
-    const std::vector<Unit> units = {Unit{15, 1, 95, 79}, Unit{40, 0, 0, 0}};
-    const Bytes original = WriteEdt(DistinctInfo(), buildings, units);
-
-    const EdtContents contents = ParseEdt(original);
-    EXPECT_EQ(contents.buildings.size(), 3u);
-    EXPECT_EQ(contents.units.size(), 2u);
-    EXPECT_EQ(WriteEdt(contents.info, contents.buildings, contents.units), original);
-}
-
 TEST(EdtFormat, HeaderCutShortGivesMinusOneForEveryMissingByte) {
     Bytes bytes = WriteEdt(DistinctInfo(), {}, {});
     bytes.resize(9);  // the magic, opaque4's slot and the low byte of credits[0]

@@ -34,7 +34,7 @@ inline Bytes MakeMapBytes(int columns, int rows, int startXPixels = 0, int start
 inline bool WriteWholeFile(const std::string& name, const Bytes& bytes) {
     std::FILE* file = std::fopen(name.c_str(), "wb");
     if (!file) return false;
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
     return std::fclose(file) == 0 && written;
 }
 

