@@ -59,9 +59,6 @@ void OnFrame() {
     if (++editorState.frameCount == 5040) editorState.frameCount = 0;
 }
 void OnKeys() {}
-void OnMouseDown(int, int, bool) { Repaint(); }
-void OnMouseUp(int, int, bool) { Repaint(); }
-void OnMouseMove(int, int) { Repaint(); }
 
 void OnPaint(Canvas& target) { target.Fill(Background); }
 

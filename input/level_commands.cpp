@@ -1,0 +1,26 @@
+// The level number buttons and the load and save buttons.
+#include "input/level_commands.h"
+
+#include "input/editor_state.h"
+#include "level/level_files.h"
+
+void PreviousLevelNumber() {
+    if (editorState.levelNumber > 0) --editorState.levelNumber;
+}
+
+void NextLevelNumber() {
+    if (editorState.levelNumber < HighestLevelNumber) ++editorState.levelNumber;
+}
+
+void LoadChosenLevel() {
+    if (editorState.placing) return;
+    LoadLevel();
+    // The numbers may name other objects of the new level, or none.
+    editorState.selectedIndex = 0;
+    editorState.hoverIndex = 0;
+}
+
+void SaveEditedLevel() {
+    if (editorState.placing) return;
+    SaveLevel();
+}
