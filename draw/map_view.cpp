@@ -50,46 +50,75 @@ void DrawCross(Canvas& canvas, int x, int y, int size, const PixelRect& area) {
     canvas.Line(x + 2, y + size - 2, x + size - 1, y + 1);
 }
 
-void DrawTerrain(Canvas& canvas, bool showMarks) {
-    const int size = editorState.cellSize;
-    const int cells = VisibleCells();
-    const PixelRect area = Intersect(canvas.Clip(), MapViewRect);
-    if (area.IsEmpty()) return;
-    for (int i = 0; i < cells; ++i) {
-        const int64_t row = int64_t(editorState.scrollY) + i;
-        const int top = std::max(i * size, area.top);
-        const int bottom = std::min((i + 1) * size, area.bottom);
-        if (top >= bottom) continue;
-        Colour* first = canvas.Row(top);
-        bool anyMarked = false;
-        for (int j = 0; j < cells; ++j) {
-            const int32_t value = CellValue(row, int64_t(editorState.scrollX) + j);
-            anyMarked = anyMarked || IsMarked(value);
-            const int left = std::max(j * size, area.left);
-            const int right = std::min((j + 1) * size, area.right);
-            if (left < right) std::fill(first + left, first + right, ShadeColour(value));
-        }
-        const size_t bytes = size_t(area.right - area.left) * sizeof(Colour);
-        for (int y = top + 1; y < bottom; ++y) std::memcpy(canvas.Row(y) + area.left, first + area.left, bytes);
-        if (!showMarks || !anyMarked) continue;
-        for (int j = 0; j < cells; ++j) {
-            if (IsMarked(CellValue(row, int64_t(editorState.scrollX) + j))) DrawCross(canvas, j * size, i * size, size, area);
-        }
+// One pixel row of a row of cells, the whole width of the view. With the cell size
+// known at compile time each cell is a few vector stores.
+template <int Size>
+void LayCells(Colour* line, const int32_t* values, int cells) {
+    for (int j = 0; j < cells; ++j) std::fill_n(line + j * Size, Size, ShadeColour(values[j]));
+}
+
+void LayCells(Colour* line, const int32_t* values, int cells, int size) {
+    switch (size) {
+    case 10: LayCells<10>(line, values, cells); break;
+    case 20: LayCells<20>(line, values, cells); break;
+    case 40: LayCells<40>(line, values, cells); break;
+    default:
+        for (int j = 0; j < cells; ++j) std::fill_n(line + j * size, size, ShadeColour(values[j]));
     }
 }
 
-// The vertical lines are set pixel by pixel along each row: a thousand one-pixel
-// fills per paint would cost more than the pixels themselves.
-void DrawGrid(Canvas& canvas) {
+// Each row of cells is laid out once in a line buffer and copied down the cells'
+// pixel rows. On the object page the grid's vertical lines go into the line too;
+// the objects that cover them later put them back (StampGridColumns).
+void DrawTerrain(Canvas& canvas, bool objectPage) {
+    const int size = editorState.cellSize;
+    const int cells = VisibleCells();
+    const PixelRect area = Intersect(canvas.Clip(), MapViewRect);
+    if (area.IsEmpty() || cells * size > MapViewSize) return;
+    Colour line[MapViewSize];
+    int32_t values[MapViewSize];
+    for (int i = 0; i < cells; ++i) {
+        const int top = std::max(i * size, area.top);
+        const int bottom = std::min((i + 1) * size, area.bottom);
+        if (top >= bottom) continue;
+        bool anyMarked = false;
+        for (int j = 0; j < cells; ++j) {
+            values[j] = CellValue(int64_t(editorState.scrollY) + i, int64_t(editorState.scrollX) + j);
+            anyMarked = anyMarked || IsMarked(values[j]);
+        }
+        LayCells(line, values, cells, size);
+        if (objectPage)
+            for (int j = 0; j < cells; ++j) line[j * size] = GridColour;
+        const size_t bytes = size_t(area.right - area.left) * sizeof(Colour);
+        for (int y = top; y < bottom; ++y) std::memcpy(canvas.Row(y) + area.left, line + area.left, bytes);
+        if (!objectPage || !anyMarked) continue;
+        for (int j = 0; j < cells; ++j)
+            if (IsMarked(values[j])) DrawCross(canvas, j * size, i * size, size, area);
+    }
+}
+
+// The grid's vertical lines inside `rect`, after a fill has covered them.
+void StampGridColumns(Canvas& canvas, PixelRect rect) {
+    const int size = editorState.cellSize;
+    rect = Intersect(Intersect(rect, canvas.Clip()), {0, 0, VisibleCells() * size + 1, MapViewSize});
+    if (rect.IsEmpty()) return;
+    const int first = (rect.left + size - 1) / size * size;
+    for (int y = rect.top; y < rect.bottom; ++y) {
+        Colour* row = canvas.Row(y);
+        for (int x = first; x < rect.right; x += size) row[x] = GridColour;
+    }
+}
+
+// When the terrain was drawn it already holds the vertical lines.
+void DrawGrid(Canvas& canvas, bool columnsInTerrain) {
     const int size = editorState.cellSize;
     const int cells = VisibleCells();
     for (int m = 0; m <= cells; ++m) canvas.FillRect({0, m * size, MapViewSize + 1, m * size + 1}, GridColour);
-    const PixelRect area = Intersect(canvas.Clip(), {0, 0, MapViewSize + 1, MapViewSize});
-    if (area.IsEmpty()) return;
-    const int first = (area.left + size - 1) / size * size;
-    for (int y = area.top; y < area.bottom; ++y) {
-        Colour* row = canvas.Row(y);
-        for (int x = first; x < area.right && x <= cells * size; x += size) row[x] = GridColour;
+    if (columnsInTerrain) {
+        // The terrain's rows stop at the view's edge; the last line lies on it.
+        canvas.FillRect({cells * size, 0, cells * size + 1, MapViewSize}, GridColour);
+    } else {
+        StampGridColumns(canvas, {0, 0, MapViewSize + 1, MapViewSize});
     }
 }
 
@@ -147,10 +176,33 @@ void DrawObjectOutline(Canvas& canvas, int32_t number, bool isUnit, Colour colou
     }
 }
 
-void DrawObjects(Canvas& canvas) {
-    for (int32_t number = 1; number <= buildingCount; ++number) DrawBuilding(canvas, number);
+// The building's fill rectangle, empty when none of it is in view.
+PixelRect BuildingFill(const Building& building) {
+    const int64_t scrollX = editorState.scrollX, scrollY = editorState.scrollY;
+    const int64_t size = editorState.cellSize, cells = VisibleCells();
+    const int64_t x = building.x, y = building.y;
+    if (x + building.width - 1 < scrollX || y + building.height - 1 < scrollY || x >= scrollX + cells ||
+        y >= scrollY + cells)
+        return {};
+    return {ClampToView((x - scrollX) * size + 2), ClampToView((y - scrollY) * size + 2),
+            ClampToView((x + building.width - scrollX) * size - 1), ClampToView((y + building.height - scrollY) * size - 1)};
+}
+
+// A building's fill covers the grid lines inside it; units stay clear of them.
+void DrawBuildingUnderGrid(Canvas& canvas, int32_t number) {
+    if (number < 1 || size_t(number) >= buildings.size()) return;
+    const Building& building = buildings[size_t(number)];
+    const PixelRect fill = BuildingFill(building);
+    if (fill.IsEmpty()) return;
+    canvas.FillRect(fill, BuildingMapColour(building.side));
+    StampGridColumns(canvas, fill);
+}
+
+void DrawObjects(Canvas& canvas, bool gridUnderObjects) {
+    const auto drawBuilding = gridUnderObjects ? DrawBuildingUnderGrid : DrawBuilding;
+    for (int32_t number = 1; number <= buildingCount; ++number) drawBuilding(canvas, number);
     // The selected building once more, so that it lies above every building it overlaps.
-    if (editorState.selectedIndex != 0 && !editorState.selectedIsUnit) DrawBuilding(canvas, editorState.selectedIndex);
+    if (editorState.selectedIndex != 0 && !editorState.selectedIsUnit) drawBuilding(canvas, editorState.selectedIndex);
     for (int32_t number = 1; number <= unitCount; ++number) DrawUnit(canvas, number);
 }
 
@@ -159,16 +211,8 @@ void DrawObjects(Canvas& canvas) {
 void DrawBuilding(Canvas& canvas, int32_t number) {
     if (number < 1 || size_t(number) >= buildings.size()) return;
     const Building& building = buildings[size_t(number)];
-    const int64_t scrollX = editorState.scrollX, scrollY = editorState.scrollY;
-    const int64_t size = editorState.cellSize, cells = VisibleCells();
-    const int64_t x = building.x, y = building.y;
-    if (x + building.width - 1 < scrollX || y + building.height - 1 < scrollY || x >= scrollX + cells ||
-        y >= scrollY + cells)
-        return;
-    const PixelRect rect{ClampToView((x - scrollX) * size + 2), ClampToView((y - scrollY) * size + 2),
-                         ClampToView((x + building.width - scrollX) * size - 1),
-                         ClampToView((y + building.height - scrollY) * size - 1)};
-    canvas.FillRect(rect, BuildingMapColour(building.side));
+    const PixelRect fill = BuildingFill(building);
+    if (!fill.IsEmpty()) canvas.FillRect(fill, BuildingMapColour(building.side));
 }
 
 void DrawUnit(Canvas& canvas, int32_t number) {
@@ -184,10 +228,11 @@ void DrawUnit(Canvas& canvas, int32_t number) {
 }
 
 void DrawMapView(Canvas& canvas, bool objectPage) {
-    if (editorState.mapLoaded) DrawTerrain(canvas, objectPage);
+    const bool terrain = editorState.mapLoaded;
+    if (terrain) DrawTerrain(canvas, objectPage);
     if (!objectPage) return;
-    if (editorState.edtLoaded) DrawObjects(canvas);
-    DrawGrid(canvas);
+    if (editorState.edtLoaded) DrawObjects(canvas, terrain);
+    DrawGrid(canvas, terrain);
     UpdateCursorCell();
     DrawCursorCellLabel(canvas);
     if (editorState.hoverIndex != 0)

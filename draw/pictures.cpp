@@ -3,6 +3,8 @@
 // keeps the control list cheap on the hot path of every mouse move.
 #include "draw/pictures.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 
 #include "editor/bitmap_catalogue.h"
@@ -41,9 +43,13 @@ void DrawTilesDown(Canvas& canvas, const Bitmap* tile, int x, int y, int count) 
         for (int i = 0; i < count; ++i) DrawPicture(canvas, tile, x, y + i * Rows(*tile));
         return;
     }
-    const Colour* pixels = tile->Pixels();
-    for (int column = 0; column < tile->Width(); ++column) {
-        if (!IsTransparent(pixels[column]))
-            canvas.FillRect({x + column, y, x + column + 1, y + count}, pixels[column]);
+    // The same row over and over: clip it once, then key it onto each row in turn.
+    const PixelRect clip = canvas.Clip();
+    const int left = std::max(x, clip.left), right = std::min<int64_t>(int64_t(x) + tile->Width(), clip.right);
+    const int top = std::max(y, clip.top), bottom = std::min<int64_t>(int64_t(y) + count, clip.bottom);
+    const Colour* from = tile->Pixels() + (left - x);
+    for (int row = top; row < bottom; ++row) {
+        Colour* to = canvas.Row(row) + left;
+        for (int i = 0; i < right - left; ++i) to[i] = IsTransparent(from[i]) ? to[i] : from[i];
     }
 }
