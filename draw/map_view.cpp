@@ -73,9 +73,11 @@ void LayCells(Colour* line, const int32_t* values, int cells, int size) {
 void DrawTerrain(Canvas& canvas, bool objectPage) {
     const int size = editorState.cellSize;
     const int cells = VisibleCells();
-    const PixelRect area = Intersect(canvas.Clip(), MapViewRect);
+    // On the object page the row runs on over the grid's last vertical line.
+    const int width = cells * size + (objectPage ? 1 : 0);
+    const PixelRect area = Intersect(canvas.Clip(), {0, 0, width, cells * size});
     if (area.IsEmpty() || cells * size > MapViewSize) return;
-    Colour line[MapViewSize];
+    Colour line[MapViewSize + 1];
     int32_t values[MapViewSize];
     for (int i = 0; i < cells; ++i) {
         const int top = std::max(i * size, area.top);
@@ -88,7 +90,7 @@ void DrawTerrain(Canvas& canvas, bool objectPage) {
         }
         LayCells(line, values, cells, size);
         if (objectPage)
-            for (int j = 0; j < cells; ++j) line[j * size] = GridColour;
+            for (int j = 0; j <= cells; ++j) line[j * size] = GridColour;
         const size_t bytes = size_t(area.right - area.left) * sizeof(Colour);
         for (int y = top; y < bottom; ++y) std::memcpy(canvas.Row(y) + area.left, line + area.left, bytes);
         if (!objectPage || !anyMarked) continue;
@@ -114,12 +116,7 @@ void DrawGrid(Canvas& canvas, bool columnsInTerrain) {
     const int size = editorState.cellSize;
     const int cells = VisibleCells();
     for (int m = 0; m <= cells; ++m) canvas.FillRect({0, m * size, MapViewSize + 1, m * size + 1}, GridColour);
-    if (columnsInTerrain) {
-        // The terrain's rows stop at the view's edge; the last line lies on it.
-        canvas.FillRect({cells * size, 0, cells * size + 1, MapViewSize}, GridColour);
-    } else {
-        StampGridColumns(canvas, {0, 0, MapViewSize + 1, MapViewSize});
-    }
+    if (!columnsInTerrain) StampGridColumns(canvas, {0, 0, MapViewSize + 1, MapViewSize});
 }
 
 // Inside the view, strictly: a pointer on column or row 0 counts as outside.
