@@ -82,6 +82,7 @@ TEST_F(DemoLevels, EveryLevelLoadsHoldsItsObjectsAndSavesUnchanged) {
 
     FolderSummary summary;
     int largest = -1, smallest = -1;
+    std::pair<int32_t, int32_t> smallestSize;
     for (int number = 0; number < DemoLevelCount; ++number) {
         SCOPED_TRACE("M" + std::to_string(number));
         LoadLevelNumber(number);
@@ -90,7 +91,10 @@ TEST_F(DemoLevels, EveryLevelLoadsHoldsItsObjectsAndSavesUnchanged) {
 
         const int area = mapGrid.columns * mapGrid.rows;
         if (largest < 0 || area > largest) largest = area;
-        if (smallest < 0 || area < smallest) smallest = area;
+        if (smallest < 0 || area < smallest) {
+            smallest = area;
+            smallestSize = {mapGrid.columns, mapGrid.rows};
+        }
         if (mapGrid.columns == MapGridColumns && mapGrid.rows == MapGridRows) {
             EXPECT_EQ(buildingCount, BuildingAddLimit + 1);
             EXPECT_EQ(unitCount, UnitAddLimit + 1);
@@ -114,7 +118,7 @@ TEST_F(DemoLevels, EveryLevelLoadsHoldsItsObjectsAndSavesUnchanged) {
         headless::ClearMessages();
     }
     EXPECT_EQ(largest, MapGridColumns * MapGridRows);
-    EXPECT_EQ(smallest, 20 * 15);
+    EXPECT_EQ(smallestSize, std::make_pair(20, 15));
 
     for (int32_t side = 0; side < 2; ++side) {
         for (const BuildingKindRule& rule : BuildingKindRules)
