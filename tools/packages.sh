@@ -16,3 +16,5 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev unifont libgtest-dev libbenchmark-dev)
 X_PACKAGES=(xvfb xdotool imagemagick x11-utils libx11-dev)
+# Only tests/fuzz/run_fuzzers.sh needs these: clang and its fuzzer runtime.
+FUZZ_PACKAGES=(clang libclang-rt-14-dev)

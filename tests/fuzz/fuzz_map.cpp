@@ -1,0 +1,17 @@
+// Fuzz target: any bytes, read as a .map, must keep what map_input_check.h promises.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "tests/fuzz/map_input_check.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const std::string problem = fuzz_checks::CheckMapInput({data, size});
+    if (!problem.empty()) {
+        std::fprintf(stderr, "fuzz_map: %s\n", problem.c_str());
+        std::abort();
+    }
+    return 0;
+}
