@@ -259,11 +259,6 @@ TEST_F(PaintTest, BeforeLoadingTheFrameShowsPanelGridAndBottomBar) {
     EXPECT_EQ(frame.Pixel(642, 300), Background);
 }
 
-TEST_F(PaintTest, LevelNumberFollowsTheState) {
-    editorState.levelNumber = 23;
-    EXPECT_TRUE(ShowsText(Paint(), "23", RectOf(8).ToPixelRect(), White));
-}
-
 TEST_F(PaintTest, HelpScreenShowsNeitherPanelNorMapView) {
     LoadLevelInCode();
     PlaceBuilding(1, KindMainBase, 0, 0, 0);

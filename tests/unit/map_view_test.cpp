@@ -264,16 +264,6 @@ INSTANTIATE_TEST_SUITE_P(Pointers, CursorCell,
                                            CursorCase{639, 639, 40, 2, 3, 17, 18},
                                            CursorCase{639, 639, 20, 0, 0, 31, 31}));
 
-TEST_F(MapView, InformationPageKeepsTheLastCursorCell) {
-    PointAt(55, 65);
-    Paint();
-    editorState.infoMode = true;
-    PointAt(300, 300);
-    Paint();
-    EXPECT_EQ(editorState.cursorCellX, 5);
-    EXPECT_EQ(editorState.cursorCellY, 6);
-}
-
 // ---- Outlines ----
 
 TEST_F(MapView, HoverAndSelectionOutlinesRunOnePixelInsideTheGrid) {
@@ -288,14 +278,6 @@ TEST_F(MapView, HoverAndSelectionOutlinesRunOnePixelInsideTheGrid) {
     EXPECT_EQ(frame.Pixel(22, 32), Rgb(0, 0, 128));
     for (auto [x, y] : {std::pair{81, 81}, {89, 81}, {89, 89}, {81, 89}})
         EXPECT_EQ(frame.Pixel(x, y), Red) << x << ", " << y;
-}
-
-TEST_F(MapView, SelectionOutlineIsDrawnOverTheHoverOutline) {
-    LoadLevelInCode();
-    PlaceBuilding(1, KindSmallTower, 2, 2, 0);
-    Hover(1, false);
-    Select(1, false);
-    EXPECT_EQ(Paint().Pixel(21, 21), Red);
 }
 
 TEST_F(MapView, OutlineOfAnObjectScrolledAwayStaysInsideTheView) {
