@@ -73,13 +73,13 @@ void StepKind(bool up) {
     }
 }
 
-// One step through 0..highest, wrapping at both ends. Only a value that the
-// step takes below 0 or above `highest` wraps, so one that a file brought out
-// of range comes back in from where it is.
+// One step through 0..highest, wrapping at the end the step goes towards. A
+// value that a file brought above `highest` therefore walks down into range
+// with "<" and jumps to 0 with ">".
 int32_t Cycled(int32_t value, int32_t step, int32_t highest) {
     value += step;
-    if (value < 0) return highest;
-    if (value > highest) return 0;
+    if (step < 0 && value < 0) return highest;
+    if (step > 0 && value > highest) return 0;
     return value;
 }
 
