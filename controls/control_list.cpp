@@ -20,6 +20,7 @@ void ControlList::Clear() {
     }
     sentinel.next = nullptr;
     count = 0;
+    byPosition.clear();
 }
 
 void ControlList::Append(Control* control) {
@@ -27,14 +28,13 @@ void ControlList::Append(Control* control) {
     while (last->next != nullptr) last = last->next;
     last->next = new ControlNode{nullptr, &sentinel, control};
     ++count;
+    byPosition.push_back(control);
     if (control != nullptr) control->id = count;
 }
 
 Control* ControlList::FindControl(int32_t id) const {
     if (id < 1 || id > count) return nullptr;
-    const ControlNode* node = head;
-    for (int32_t n = id; n > 0; --n) node = node->next;
-    return node->control;
+    return byPosition[size_t(id - 1)];
 }
 
 void ControlList::ClickAt(int32_t x, int32_t y) const { RunClickCommand(ClickTargetAt(x, y)); }

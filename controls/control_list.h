@@ -1,9 +1,10 @@
 // ControlList: every control of the interface, in the order the layout added
 // them. A control's id is its position, so every part of the editor can name a
-// control by a fixed number. The list is walked linearly; it is short.
+// control by a fixed number. Hit tests and drawing walk the list in order; it is short.
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "controls/control.h"
 
@@ -56,6 +57,9 @@ private:
     ControlNode* head;
     ControlNode sentinel;
     int32_t count = 0;
+    // The control of each position, so painting, which looks up every control on
+    // every mouse move, need not count nodes; kept in step by Append and Clear.
+    std::vector<Control*> byPosition;
 };
 
 // The one list of the editor, built by BuildLayout at start-up.

@@ -3,6 +3,7 @@
 #include <new>
 
 #include "controls/layout.h"
+#include "draw/frame.h"
 #include "editor/bitmap_catalogue.h"
 #include "editor/editor.h"
 #include "engine/platform.h"
@@ -16,7 +17,6 @@ namespace {
 constexpr const char* EditorTitle = "Tarnhold地图编辑器（国外版）";
 constexpr uint16_t LargeIconId = 1000;
 constexpr uint16_t SmallIconId = 1001;
-constexpr Colour Background = Rgb(45, 50, 46);
 }  // namespace
 
 bool EditorInitialize(InstanceHandle instance) {
@@ -59,7 +59,7 @@ void OnFrame() {
     if (++editorState.frameCount == FrameCountPeriod) editorState.frameCount = 0;
 }
 
-void OnPaint(Canvas& target) { target.Fill(Background); }
+void OnPaint(Canvas& target) { DrawFrame(target); }
 
 void Repaint() {
     if (offscreenFrame.IsEmpty()) return;

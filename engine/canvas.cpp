@@ -83,8 +83,9 @@ void Canvas::BlitPixels(const Colour* source, int sourceWidth, int sourceHeight,
         if (!keyed) {
             std::copy(from, from + count, to);
         } else {
-            for (int i = 0; i < count; ++i)
-                if ((from[i] & 0xFFFFFF) != key) to[i] = from[i];
+            // Written as a select rather than a skipped store so the compiler can do a
+            // row in vector steps; icons and button ends are keyed on every repaint.
+            for (int i = 0; i < count; ++i) to[i] = (from[i] & 0xFFFFFF) != key ? from[i] : to[i];
         }
     }
 }

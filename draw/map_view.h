@@ -1,0 +1,23 @@
+// The map view: the 640 by 640 window onto the level's cells at the top left of the
+// frame, with the terrain, the buildings and units as filled rectangles, the cell grid,
+// the outlines of the hovered and the selected object, and the cursor-cell label.
+#pragma once
+
+#include <cstdint>
+
+#include "engine/canvas.h"
+
+// The map view's square and the label of the cell under the pointer.
+constexpr PixelRect MapViewRect{0, 0, 640, 640};
+constexpr PixelRect CursorCellLabelRect{500, 670, 600, 690};
+
+// Fills building or unit `number` where any of it is in view; a number without a
+// record draws nothing.
+void DrawBuilding(Canvas& canvas, int32_t number);
+void DrawUnit(Canvas& canvas, int32_t number);
+
+// The terrain when a .map is loaded. On the object page also the crosses on marked
+// cells, the objects, the grid, the cursor cell (written to the editor state and
+// shown in its label) and the two outlines; the information page shows the terrain
+// alone.
+void DrawMapView(Canvas& canvas, bool objectPage);
