@@ -34,7 +34,7 @@ struct BuildingKindCase {
 
 TEST_F(AttributeCommands, BuildingKindStepsThroughTheKnownKindsAndDropsNeutralOutsideTheirRange) {
     const BuildingKindCase cases[] = {
-        {"main base down to the shell tower", 100, 0, 51, 29, 0},
+        {"main base down to a full shell tower, 1 x 2, 2600", 100, 0, 51, 29, 0},
         {"small tower down wraps to the robot factory", 25, 1, 51, 108, 1},
         {"shell tower up to the main base", 29, 1, 52, 100, 1},
         {"robot factory up wraps to the small tower", 108, 1, 52, 25, 1},
@@ -63,15 +63,6 @@ TEST_F(AttributeCommands, BuildingKindStepsThroughTheKnownKindsAndDropsNeutralOu
         EXPECT_EQ(building.hitPoints, 100 * HitPointFactor(c.kindAfter)) << c.name;
         EXPECT_EQ(building.researchable, 1) << c.name;
     }
-}
-
-TEST_F(AttributeCommands, MainBaseSteppedDownIsAFullShellTower) {
-    Building& building = SelectBuilding(KindMainBase);
-    RunClickCommand(51);
-    EXPECT_EQ(building.kind, 29);
-    EXPECT_EQ(building.width, 1);
-    EXPECT_EQ(building.height, 2);
-    EXPECT_EQ(building.hitPoints, 2600);
 }
 
 TEST_F(AttributeCommands, KindButtonsCycleThroughEveryKnownKindInBothDirections) {
@@ -248,19 +239,6 @@ TEST_F(AttributeCommands, ProductionIconsStepThroughTheKindsItems) {
     }
 }
 
-TEST_F(AttributeCommands, FactoryIconsWalkTheFamiliesOfOneClass) {
-    for (int32_t first : {1, 2, 3}) {
-        Building& building = SelectBuilding(103);
-        building.produced[1] = first;
-        std::vector<int32_t> seen;
-        for (int step = 0; step < 5; ++step) {
-            RunClickCommand(36);
-            seen.push_back(building.produced[1]);
-        }
-        EXPECT_EQ(seen, (std::vector<int32_t>{first + 3, first + 6, first + 9, first + 12, first})) << first;
-    }
-}
-
 TEST_F(AttributeCommands, WeightClassButtonsStepTheOffsetAndRederiveTheCode) {
     struct Step {
         int32_t offset, code;
@@ -347,6 +325,27 @@ TEST_F(AttributeCommands, ASelectedUnitLeavesTheBuildingOfTheSameNumberAlone) {
     EXPECT_EQ(buildings[size_t(building)], before);
     EXPECT_EQ(units[size_t(unit)].kind, 8);
     EXPECT_EQ(units[size_t(unit)].side, 1);
+}
+
+
+// Through the mouse, on the controls the last paint showed.
+TEST_F(AttributeCommands, PanelButtonsOfAHoveredBuildingChangeNothingUntilItIsSelected) {
+    const int32_t n = AddBuildingAt(KindHeavyFactory, 5, 5);
+    buildings[size_t(n)].healthPercent = 50;
+    editorState.hoverIndex = n;
+    editorState.hoverIsUnit = false;
+    Repaint();
+    ASSERT_TRUE(FindControl(47)->IsVisible());
+    const Rect health = RectOf(47);
+    Press((health.left + health.right) / 2, (health.top + health.bottom) / 2);
+    Release((health.left + health.right) / 2, (health.top + health.bottom) / 2);
+    EXPECT_EQ(buildings[size_t(n)].healthPercent, 50);
+
+    editorState.selectedIndex = n;
+    Repaint();
+    Press((health.left + health.right) / 2, (health.top + health.bottom) / 2);
+    EXPECT_EQ(buildings[size_t(n)].healthPercent, 60);
+    EXPECT_EQ(buildings[size_t(n)].hitPoints, 60 * 135);
 }
 
 }  // namespace

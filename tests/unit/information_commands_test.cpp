@@ -160,16 +160,32 @@ TEST_F(InformationCommands, SwitchingTheLimitOffKeepsItsValues) {
     EXPECT_EQ(levelInfo.limitTime, 35);
 }
 
-TEST_F(InformationCommands, CreditsClimbToTheCapInHundreds) {
-    levelInfo.credits[0] = 9990;
-    int presses = 0;
-    while (levelInfo.credits[0] < CreditsCap && presses < 1000) {
-        RunClickCommand(58);
-        ++presses;
-        EXPECT_EQ(levelInfo.credits[0] % 100, 0);
-    }
-    EXPECT_EQ(levelInfo.credits[0], CreditsCap);
-    EXPECT_EQ(presses, 401);
+void PressOn(int id) {
+    const Rect rect = FindControl(id)->GetRect();
+    OnMouseDown((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, true);
+    OnMouseUp((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2, true);
+}
+
+// Through the mouse on the painted page: the limit's type and value buttons
+// take clicks only while the limit is on.
+TEST_F(InformationCommands, PageButtonsReachTheirValuesThroughTheMouse) {
+    RunClickCommand(50);
+    Repaint();
+    PressOn(58);
+    PressOn(61);
+    PressOn(61);
+    PressOn(103);
+    PressOn(111);
+    EXPECT_EQ(levelInfo.credits[0], 100);
+    EXPECT_EQ(levelInfo.credits[1], 200);
+    EXPECT_EQ(levelInfo.towersAllowed[3][0], 1);
+    EXPECT_EQ(levelInfo.limitType, 0) << "hidden while the limit is off";
+    PressOn(110);
+    PressOn(111);
+    PressOn(114);
+    EXPECT_EQ(levelInfo.limitEnabled, 1);
+    EXPECT_EQ(levelInfo.limitType, 1);
+    EXPECT_EQ(levelInfo.limitTime, 1);
 }
 
 }  // namespace
