@@ -33,8 +33,8 @@ void StepValueRow(int32_t row, int32_t side, bool up) {
 
 // Returns whether `id` is in the value rows; the value fields themselves do nothing.
 bool RunValueRowCommand(int32_t id) {
+    if (id < FirstValueRowId || id >= FirstValueRowId + ValueRowCount * IdsPerValueRow) return false;
     const int32_t index = id - FirstValueRowId;
-    if (index < 0 || index >= ValueRowCount * IdsPerValueRow) return false;
     const int32_t row = index / IdsPerValueRow;
     const int32_t side = index % IdsPerValueRow / IdsPerSide;
     const int32_t position = index % IdsPerSide;  // 0 "<", 1 the value, 2 ">"
@@ -54,8 +54,8 @@ bool RunIconCommand(int32_t id) {
         Toggle(levelInfo.pvtFlag[id - FirstPvtIconId]);
         return true;
     }
+    if (id < FirstTowerIconId || id >= FirstTowerIconId + 2 * TowerIconsPerSide) return false;
     const int32_t index = id - FirstTowerIconId;
-    if (index < 0 || index >= 2 * TowerIconsPerSide) return false;
     Toggle(levelInfo.towersAllowed[index % TowerIconsPerSide][index / TowerIconsPerSide]);
     return true;
 }
