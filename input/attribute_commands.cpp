@@ -1,7 +1,6 @@
 // The attribute commands of the selected building or unit. Each steps one
 // value inside the range the object's kind allows; a value a file brought
-// outside that range is stepped from where it stands, so every step is
-// defined for any value.
+// outside that range (any byte) is stepped from where it stands.
 #include "input/attribute_commands.h"
 
 #include <algorithm>
