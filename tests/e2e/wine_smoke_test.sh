@@ -1,0 +1,126 @@
+#!/usr/bin/env bash
+# The Windows build under wine in a virtual X display. The .exe starts in an empty
+# Levels folder, opens a window centred on the screen with a 940 by 695 client area
+# showing exactly the first frame the headless build renders, stays idle, and exits
+# with code 0 when the window is closed. Its message boxes show their Chinese captions and
+# answer OK to Return and Cancel to Escape.
+set -u
+. "${PROJECT_ROOT:?}/tools/x11_session.sh"
+. "${PROJECT_ROOT}/tools/wine_session.sh"
+
+if reason=$(wine_tools_missing); then
+    echo "SKIP: $reason, so the Windows build is not run under wine"
+    exit 77
+fi
+editor="${WINDOWS_BUILD:?}/tarnhold-editor.exe"
+probe="$WINDOWS_BUILD/message-box-probe.exe"
+for program in "$editor" "$probe"; do
+    [ -f "$program" ] || { echo "FAIL: $program is missing (./test builds it)"; exit 1; }
+done
+
+# Wine draws the frame itself (no window manager): a 3-pixel fixed frame all round
+# and a 19-pixel caption in a fresh prefix.
+FRAME=3
+CAPTION=19
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+workdir=$(mktemp -d)
+program_pid=""
+cleanup() {
+    [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+    stop_wineserver
+    stop_xvfb
+    rm -rf "$workdir"
+}
+trap cleanup EXIT
+elapsed() { echo $(( ($(date +%s%N) - started) / 1000000 )); }
+
+started=$(date +%s%N)
+start_xvfb || exit 1
+use_wine_prefix "$WINDOWS_BUILD/wine-prefix"
+prepare_wine_prefix || { echo "FAIL: could not make the wine prefix"; exit 1; }
+echo "wine prefix ready after $(elapsed) ms"
+start_wineserver
+
+"${FIRST_FRAME_RENDER:?}" "$workdir/expected.ppm" || { echo "FAIL: no headless first frame"; exit 1; }
+
+# The editor, in an empty Levels folder.
+mkdir "$workdir/Levels"
+( cd "$workdir/Levels" && exec wine "$editor" ) &
+program_pid=$!
+window=$(wait_for_window 'Tarnhold' 30) || { echo "FAIL: no editor window appeared under wine"; exit 1; }
+echo "window open after $(elapsed) ms"
+
+eval "$(xdotool getwindowgeometry --shell "$window")"
+client_width=$((WIDTH - 2 * FRAME))
+client_height=$((HEIGHT - 2 * FRAME - CAPTION))
+[ "$client_width" = 940 ] && [ "$client_height" = 695 ] \
+    || fail "client area is ${client_width}x${client_height} (window ${WIDTH}x${HEIGHT}), not 940x695"
+[ "$X" = $(( (X_SCREEN_WIDTH - WIDTH) / 2 )) ] && [ "$Y" = $(( (X_SCREEN_HEIGHT - HEIGHT) / 2 )) ] \
+    || fail "window at $X,$Y is not centred"
+name=$(xdotool getwindowname "$window")
+[ "$name" = "Tarnhold地图编辑器（国外版）" ] || fail "window title is '$name'"
+
+# The client area, pixel for pixel, is the headless first frame.
+shot="$workdir/window.png"
+differing=unknown
+deadline=$(( $(date +%s) + 10 ))
+while [ "$(date +%s)" -le "$deadline" ]; do
+    if window_png "$window" "$shot" 2>/dev/null; then
+        differing=$(/usr/bin/compare -metric AE \
+            \( "$shot" -crop "940x695+$FRAME+$((FRAME + CAPTION))" +repage \) "$workdir/expected.ppm" null: 2>&1)
+        [ "$differing" = 0 ] && break
+    fi
+    sleep 0.05
+done
+if [ "$differing" != 0 ]; then
+    fail "$differing pixels of the client area differ from the headless first frame"
+    cp "$shot" "$WINDOWS_BUILD/wine-smoke-window.png" 2>/dev/null
+fi
+
+# Active and idle, the loop waits for messages and frames instead of spinning:
+# under five per cent of a core over a second.
+ticks_of() { awk '{print $14 + $15}' "/proc/$1/stat"; }
+before=$(ticks_of "$program_pid")
+idle_started=$(date +%s%N)
+while [ $(( ($(date +%s%N) - idle_started) / 1000000 )) -lt 1000 ]; do sleep 0.1; done
+used_percent=$(( ($(ticks_of "$program_pid") - before) * 100 / $(getconf CLK_TCK) ))
+[ "$used_percent" -lt 5 ] || fail "the idle editor used ${used_percent}% of a core"
+
+close_window "$window"
+wait_for_exit "$program_pid" 15 || fail "the editor did not exit after its window was closed"
+[ "$EXIT_CODE" = 0 ] || fail "the editor's exit code is '$EXIT_CODE', not 0"
+program_pid=""
+echo "editor closed after $(elapsed) ms"
+
+# run_box KEY EXPECTED: a message box over a main window, answered with KEY.
+run_box() {
+    local key=$1 expected=$2
+    printf '文件无法打开：M01.map\n第二行 Second line' >"$workdir/text"
+    ( cd "$workdir" && exec wine "$probe" okcancel @text >answer ) &
+    program_pid=$!
+    # The caption " 返回 " is found by its blanks: xdotool cannot match Chinese.
+    local box
+    box=$(wait_for_window '^ .* $' 20) || { fail "no message box appeared"; return; }
+    local caption
+    caption=$(xdotool getwindowname "$box")
+    [ "$caption" = " 返回 " ] || fail "the box's caption is '$caption'"
+    # With no window manager the keyboard follows the pointer. (mousemove --sync
+    # would wait for ever if the pointer were there already.)
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    local pointer_x=$((X + WIDTH / 2)) pointer_y=$((Y + 10))
+    eval "$(xdotool getmouselocation --shell)"
+    [ "$X,$Y" = "$pointer_x,$pointer_y" ] || xdotool mousemove --sync "$pointer_x" "$pointer_y"
+    xdotool key "$key"
+    wait_for_exit "$program_pid" 15 || fail "the box did not close on $key"
+    program_pid=""
+    [ "$(tr -d '\r' <"$workdir/answer")" = "$expected" ] \
+        || fail "$key answered '$(tr -d '\r' <"$workdir/answer")', not $expected"
+}
+run_box Return Ok
+run_box Escape Cancel
+echo "message boxes answered after $(elapsed) ms"
+
+[ "$failures" -eq 0 ] && echo "wine smoke test passed"
+exit "$failures"
