@@ -16,3 +16,6 @@ ensure_packages() {
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev unifont libgtest-dev libbenchmark-dev)
 X_PACKAGES=(xvfb xdotool imagemagick x11-utils libx11-dev)
+# The Windows build (cross-compiled) and its tests under wine. `wine` and `fonts-wine`
+# are only recommended by wine64, and recommendations are not installed.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine wine64 fonts-wine fonts-wqy-microhei)
