@@ -1,0 +1,104 @@
+// Durable file replacement on POSIX systems: mkstemp beside the target, write,
+// fsync, rename over the target, fsync the folder.
+#ifndef _WIN32
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <string>
+
+#include "engine/platform_files.h"
+
+namespace {
+
+platform::FileFaults faults;
+int writesSinceFaultsSet = 0;
+
+bool WriteBlock(int fd, const uint8_t* data, size_t size) {
+    if (faults.failWrite != 0 && ++writesSinceFaultsSet == faults.failWrite) return false;
+    while (size > 0) {
+        const ssize_t written = write(fd, data, size);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        size -= size_t(written);
+    }
+    return true;
+}
+
+bool WriteAll(int fd, std::span<const uint8_t> bytes) {
+    for (size_t done = 0; done < bytes.size(); done += platform::FileWriteBlockSize) {
+        const size_t size = std::min(platform::FileWriteBlockSize, bytes.size() - done);
+        if (!WriteBlock(fd, bytes.data() + done, size)) return false;
+    }
+    return true;
+}
+
+bool Sync(int fd) { return !faults.failSync && fsync(fd) == 0; }
+
+bool RenameOver(const std::string& from, const char* to) {
+    return !faults.failRename && std::rename(from.c_str(), to) == 0;
+}
+
+bool MayBeWritten(const struct stat& status, const char* path) {
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
+    return access(path, W_OK) == 0;
+}
+
+// The new file gets the old one's permissions, or those a newly created file
+// would have had.
+mode_t ModeForNewFile(bool replacing, const struct stat& old) {
+    if (replacing) return old.st_mode & 07777;
+    const mode_t mask = umask(0);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+// Makes the rename itself durable. Some file systems cannot sync a folder; the
+// file is in place by now, so that is not a failure.
+void SyncFolderOf(const char* path) {
+    std::string folder(path);
+    const size_t slash = folder.rfind('/');
+    folder = slash == std::string::npos ? "." : slash == 0 ? "/" : folder.substr(0, slash);
+    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    fsync(fd);
+    close(fd);
+}
+
+}  // namespace
+
+namespace platform {
+
+void SetFileFaults(const FileFaults& newFaults) {
+    faults = newFaults;
+    writesSinceFaultsSet = 0;
+}
+
+bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
+    if (path == nullptr || *path == '\0') return false;
+    struct stat old {};
+    const bool replacing = stat(path, &old) == 0;
+    if (replacing && (!S_ISREG(old.st_mode) || !MayBeWritten(old, path))) return false;
+
+    std::string temporary = std::string(path) + ".XXXXXX";
+    const int fd = mkstemp(temporary.data());
+    if (fd < 0) return false;
+    bool done = fchmod(fd, ModeForNewFile(replacing, old)) == 0 && WriteAll(fd, bytes) && Sync(fd);
+    done = close(fd) == 0 && done;
+    done = done && RenameOver(temporary, path);
+    if (!done) {
+        unlink(temporary.c_str());
+        return false;
+    }
+    SyncFolderOf(path);
+    return true;
+}
+
+}  // namespace platform
+
+#endif  // _WIN32

@@ -1,0 +1,43 @@
+// Loading and saving the level pair Mnn.map and Mnn.edt in the working folder,
+// with the messages the user sees, on top of the pure file formats.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// The names of the last load attempt: saving writes to these, whatever level
+// number is shown now. Empty before the first load.
+constexpr int LevelFileNameSize = 8;  // "M07.map" and its terminator
+extern char mapFileName[LevelFileNameSize];
+extern char edtFileName[LevelFileNameSize];
+// The last load found the .map but refused it (its size does not fit the
+// grid); saving leaves such a file alone.
+extern bool mapFileRefused;
+
+// Forgets the names and the refusal, as before the first load.
+void ResetLevelFileNames();
+
+// "M" + two digits of the level number + extension (".map" or ".edt").
+void BuildLevelFileName(char (&name)[LevelFileNameSize], int32_t levelNumber, const char* extension);
+
+// Reads the pair named by editorState.levelNumber: the .map into mapGrid and
+// the starting position, the .edt into levelInfo and the object tables. Either
+// file may be missing; each is reported and the other is still tried.
+void LoadLevel();
+
+// Patches the starting position into the .map and rewrites the .edt from
+// memory, as named by the last LoadLevel. Nothing in memory changes.
+void SaveLevel();
+
+// Texts of the level file messages.
+inline constexpr std::string_view MapOpenFailedText =
+    "打开错误！        \n 请把本程序放在Tarnhold\\Data\\Levels里面才能正常启动！！！";
+inline constexpr std::string_view EdtOpenFailedText =
+    " Map打开错误！        !\n请将本程序放置到Tarnhold\\Data\\Levels里面才能正常启动！！.";
+inline constexpr std::string_view MapNotSavedText = "Mapa nelze ulozit!";
+inline constexpr std::string_view EdtNotSavedText = "Data mapy nelze ulozit!";
+inline constexpr std::string_view LevelSavedText = "是否保存";
+
+// Every level file message has this caption and the buttons OK and Cancel; the
+// answer is not used.
+void ShowLevelFileMessage(std::string_view text);

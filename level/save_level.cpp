@@ -1,0 +1,52 @@
+// SaveLevel: the starting position into the .map, the rest of the level into a
+// new .edt. A save either completes or leaves the old .edt as it was, and says
+// which.
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <span>
+#include <vector>
+
+#include "engine/platform_files.h"
+#include "level/edt_format.h"
+#include "level/level_data.h"
+#include "level/level_files.h"
+#include "level/map_format.h"
+
+namespace {
+
+// Patches the four start bytes in place. Only a .map that still has its whole
+// header is patched, so a file is never lengthened with zeros.
+bool PatchMapFile() {
+    if (mapFileName[0] == '\0' || mapFileRefused) return false;
+    std::FILE* file = std::fopen(mapFileName, "r+b");
+    if (file == nullptr) return false;
+    const std::array<uint8_t, 4> start = MapStartBytes(levelInfo.startX, levelInfo.startY);
+    bool patched = std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) >= long(MapHeaderSize) &&
+                   std::fseek(file, MapStartXOffset, SEEK_SET) == 0 && std::fputc(start[0], file) != EOF &&
+                   std::fputc(start[1], file) != EOF &&
+                   std::fseek(file, MapStartYOffset - MapStartXOffset - 2, SEEK_CUR) == 0 &&
+                   std::fputc(start[2], file) != EOF && std::fputc(start[3], file) != EOF && std::fflush(file) == 0;
+    patched = std::fclose(file) == 0 && patched;
+    return patched;
+}
+
+template <typename Record>
+std::span<const Record> NumberedRecords(const std::vector<Record>& table, int32_t count) {
+    const size_t held = table.empty() ? 0 : table.size() - 1;
+    return std::span<const Record>(table).subspan(table.empty() ? 0 : 1, std::min(size_t(std::max(count, 0)), held));
+}
+
+}  // namespace
+
+void SaveLevel() {
+    if (!PatchMapFile()) ShowLevelFileMessage(MapNotSavedText);
+
+    const std::vector<uint8_t> bytes =
+        WriteEdt(levelInfo, NumberedRecords(buildings, buildingCount), NumberedRecords(units, unitCount));
+    if (!platform::ReplaceFileDurably(edtFileName, bytes)) {
+        ShowLevelFileMessage(EdtNotSavedText);
+        return;
+    }
+    ShowLevelFileMessage(LevelSavedText);
+}
