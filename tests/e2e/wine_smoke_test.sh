@@ -2,8 +2,9 @@
 # The Windows build under wine in a virtual X display. The .exe starts in an empty
 # Levels folder, opens a window centred on the screen with a 940 by 695 client area
 # showing exactly the first frame the headless build renders, stays idle, and exits
-# with code 0 when the window is closed. Its message boxes show their Chinese captions and
-# answer OK to Return and Cancel to Escape.
+# with code 0 when the window is closed. Its message boxes show their Chinese
+# captions and answer OK to Return and Cancel to Escape, and its durable replace of
+# a file keeps the old file whenever a step fails.
 set -u
 . "${PROJECT_ROOT:?}/tools/x11_session.sh"
 . "${PROJECT_ROOT}/tools/wine_session.sh"
@@ -14,7 +15,8 @@ if reason=$(wine_tools_missing); then
 fi
 editor="${WINDOWS_BUILD:?}/tarnhold-editor.exe"
 probe="$WINDOWS_BUILD/message-box-probe.exe"
-for program in "$editor" "$probe"; do
+files_probe="$WINDOWS_BUILD/replace-file-probe.exe"
+for program in "$editor" "$probe" "$files_probe"; do
     [ -f "$program" ] || { echo "FAIL: $program is missing (./test builds it)"; exit 1; }
 done
 
@@ -121,6 +123,12 @@ run_box() {
 run_box Return Ok
 run_box Escape Cancel
 echo "message boxes answered after $(elapsed) ms"
+
+# The durable replace of a level file, case by case, in an empty folder.
+mkdir "$workdir/files"
+( cd "$workdir/files" && exec wine "$files_probe" ) >"$workdir/files.log" 2>&1 \
+    || fail "the durable file replace failed under wine:$(printf '\n%s' "$(grep -v '^ok' "$workdir/files.log")")"
+echo "file replacement checked after $(elapsed) ms"
 
 [ "$failures" -eq 0 ] && echo "wine smoke test passed"
 exit "$failures"
