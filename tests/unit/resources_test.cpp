@@ -148,6 +148,26 @@ TEST(EmbeddedResources, MagentaOnlyWhereNothingMayBeDrawn) {
     }
 }
 
+int BrightnessAt(int id, int x, int y) {
+    const uint32_t pixel = PixelOf(FindEmbeddedBitmap(uint16_t(id)), x, y);
+    return int((pixel >> 16) & 0xFF) + int((pixel >> 8) & 0xFF) + int(pixel & 0xFF);
+}
+
+TEST(EmbeddedResources, LightAndDarkPiecesCarryTheirOwnIds) {
+    // The ids do not follow the catalogue's slots: the light button pieces are the odd ones.
+    struct Pair {
+        int lighter, darker, x, y;
+    };
+    const Pair pairs[] = {
+        {2001, 2002, 5, 10}, {2003, 2004, 0, 10}, {2005, 2006, 5, 10},  // hovered over normal
+        {2013, 2014, 20, 20}, {2015, 2016, 20, 20},                     // hovered frames
+        {2016, 2014, 20, 20},                                           // grey is lighter than dark
+    };
+    for (const Pair& pair : pairs)
+        EXPECT_GT(BrightnessAt(pair.lighter, pair.x, pair.y), BrightnessAt(pair.darker, pair.x, pair.y))
+            << pair.lighter << " should be lighter than " << pair.darker;
+}
+
 TEST(EmbeddedResources, OverlayIsDarkWithOnePixelInFourOpen) {
     const auto overlay = FindEmbeddedBitmap(2017);
     int open = 0;

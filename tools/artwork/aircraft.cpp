@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "tools/artwork/artwork.h"
+#include "tools/artwork/scene_pieces.h"
 #include "tools/artwork/solids.h"
 
 namespace {
@@ -54,9 +55,8 @@ void Fireball(Sketch& sketch, Point centre, double radius, Point tail) {
 
 }  // namespace
 
-Canvas DrawPropellerBomber() {
-    Sketch sketch(40, 40, 6);
-    sketch.Place({20.5, 20, 1, -40});
+void PaintPropellerBomber(Sketch& sketch) {
+    sketch.Push({20.5, 20, 1, -40});
     const Colour metal = Rgb(170, 170, 160);
     const Paint rim = Solid(OutlineColour);
     // Tailplane and wings under the fuselage, each with a dark rim so the parts stay apart.
@@ -80,12 +80,17 @@ Canvas DrawPropellerBomber() {
     for (double y : {-1.0, 1.0}) Seam(sketch, {-16, y * 0.3}, {10, y * 0.3}, Shade(metal, 0.7), 0.3);
     // A tail fin seen from above.
     sketch.Stroke({-18.2, 0}, {-13, 0}, 1.3, Solid(Shade(metal, 0.55)));
+    sketch.Pop();
+}
+
+Canvas DrawPropellerBomber() {
+    Sketch sketch = IconSketch();
+    PaintPropellerBomber(sketch);
     return FinishIcon(sketch);
 }
 
-Canvas DrawJetFighter() {
-    Sketch sketch(40, 40, 6);
-    sketch.Place({20, 20.5, 1, -40});
+void PaintJetFighter(Sketch& sketch) {
+    sketch.Push({20, 20.5, 1, -40});
     const Colour metal = Rgb(158, 166, 176);
     const Paint rim = Solid(OutlineColour);
     // Afterburner flames behind the twin engines.
@@ -113,11 +118,16 @@ Canvas DrawJetFighter() {
     }
     sketch.Ellipse({7.5, 0}, 4, 1.4, Linear({5, -1.4}, Rgb(220, 240, 255), {10, 1.4}, Rgb(40, 70, 110)));
     Seam(sketch, {-13, 0}, {3, 0}, Shade(metal, 0.7), 0.35);
+    sketch.Pop();
+}
+
+Canvas DrawJetFighter() {
+    Sketch sketch = IconSketch();
+    PaintJetFighter(sketch);
     return FinishIcon(sketch);
 }
 
-Canvas DrawOrangeSpacecraft() {
-    Sketch sketch(40, 40, 6);
+void PaintOrangeSpacecraft(Sketch& sketch) {
     const Colour hull = Rgb(234, 124, 36);
     // Exhaust flames first; the engines cover their roots.
     for (double y : {23.5, 16.5}) {
@@ -139,11 +149,15 @@ Canvas DrawOrangeSpacecraft() {
     sketch.Polygon({{20, 22}, {32, 19.5}, {31, 21}, {20, 23.5}}, Solid(Shade(hull, 0.6)));
     Seam(sketch, {21, 11}, {21, 26}, Shade(hull, 0.55), 0.4);
     sketch.Circle({24.5, 21.5}, 0.9, Solid(Rgb(255, 240, 200)));
+}
+
+Canvas DrawOrangeSpacecraft() {
+    Sketch sketch = IconSketch();
+    PaintOrangeSpacecraft(sketch);
     return FinishIcon(sketch);
 }
 
-Canvas DrawPodDisc() {
-    Sketch sketch(40, 40, 6);
+void PaintPodDisc(Sketch& sketch) {
     const Colour hull = Rgb(168, 156, 132);
     const Point centre{20, 20};
     auto pod = [&](Point top, double scale) {
@@ -175,11 +189,15 @@ Canvas DrawPodDisc() {
     pod(centre + Point{-13, 3.5}, 1.0);
     pod(centre + Point{13, 3.5}, 1.0);
     pod(centre + Point{0, 5.5}, 1.0);
+}
+
+Canvas DrawPodDisc() {
+    Sketch sketch = IconSketch();
+    PaintPodDisc(sketch);
     return FinishIcon(sketch);
 }
 
-Canvas DrawFireRain() {
-    Sketch sketch(40, 40, 6);
+void PaintFireRain(Sketch& sketch) {
     Fireball(sketch, {28.5, 13}, 2.3, {37.5, 3});
     Fireball(sketch, {8.5, 17}, 2.0, {16.5, 5});
     Fireball(sketch, {26, 32}, 3.0, {37.5, 17});
@@ -189,5 +207,10 @@ Canvas DrawFireRain() {
         sketch.Circle(p, 0.9, Solid(Rgb(200, 60, 20)));
         sketch.Circle(p, 0.5, Solid(Rgb(255, 210, 90)));
     }
+}
+
+Canvas DrawFireRain() {
+    Sketch sketch = IconSketch();
+    PaintFireRain(sketch);
     return FinishIcon(sketch);
 }

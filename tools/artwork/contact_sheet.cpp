@@ -81,8 +81,23 @@ Canvas MakeContactSheet() {
     PutButton(sheet, art, false, 560, y, 20);
     PutButton(sheet, art, true, 590, y, 20);
     PutButton(sheet, art, false, 620, y, 250);
-    PutThumb(sheet, art, 880, 64, 90);
+    PutThumb(sheet, art, 900, 64, 90);
     PutButton(sheet, art, false, 300, y + 26, 400);  // as the horizontal thumb
+
+    // The program icons at their size and three times enlarged.
+    for (int small = 0; small < 2; ++small) {
+        const IconImage icon = DrawProgramIcon(small == 1);
+        Canvas shown(icon.width, icon.height, Background);
+        for (int y = 0; y < icon.height; ++y)
+            for (int x = 0; x < icon.width; ++x) {
+                const size_t at = size_t(y * icon.width + x);
+                if (!icon.transparent[at]) shown.PutPixel(x, y, icon.palette[icon.indices[at]]);
+            }
+        const int left = 930 + small * 80;
+        DrawNumber(sheet, 1000 + small, left, 4, label);
+        Put(sheet, shown, left, 14, false);
+        Put(sheet, Enlarge(shown, 2), left, 52, false);
+    }
 
     // The 40 by 40 pictures: raw, on the dark and light frames, and dimmed on grey.
     const int top = 190;

@@ -37,13 +37,7 @@ void DrawGoldBar(Sketch& sketch, Point origin, double length) {
 }
 
 void DrawBulb(Sketch& sketch, Point centre, double radius, double tiltDegrees) {
-    Placement placement = sketch.Placed();
-    const Placement before = placement;
-    const Point origin = before.Apply(centre);
-    placement.originX = origin.x;
-    placement.originY = origin.y;
-    placement.turnDegrees += tiltDegrees;
-    sketch.Place(placement);
+    sketch.Push({centre.x, centre.y, 1, tiltDegrees});
     // Everything below is drawn around (0, 0), the middle of the glass.
     const double r = radius;
     sketch.Circle({0, 0}, r * 1.12, Solid(Rgb(150, 120, 30)));
@@ -70,7 +64,7 @@ void DrawBulb(Sketch& sketch, Point centre, double radius, double tiltDegrees) {
                    Solid(Rgb(60, 58, 54)));
     // Highlight on the glass.
     sketch.Ellipse({-r * 0.45, -r * 0.4}, r * 0.18, r * 0.3, Solid(Rgb(255, 255, 255)));
-    sketch.Place(before);
+    sketch.Pop();
 }
 
 void DrawRays(Sketch& sketch, Point centre, double inner, double outer) {
@@ -101,7 +95,7 @@ void DrawBolt(Sketch& sketch, Point top, double size) {
 }  // namespace
 
 Canvas DrawGoldBars(int count) {
-    Sketch sketch(40, 40, 6);
+    Sketch sketch = IconSketch();
     // Where a bar lies on top of the one below: on its upper face, a little inset.
     auto onTop = [](Point origin, double length, double along) {
         return Project(origin, along, length * BarHeight, length * BarInset * 1.1);
@@ -114,7 +108,7 @@ Canvas DrawGoldBars(int count) {
         DrawGoldBar(sketch, onTop(bottom, 23, 5), 21);
     } else {
         const double length = 16.5;
-        const Point left{2.5, 34.5}, right{2.5 + length + 0.6, 34.5};
+        const Point left{1, 34.5}, right{1 + length + 0.6, 34.5};
         DrawGoldBar(sketch, left, length);
         DrawGoldBar(sketch, right, length);
         DrawGoldBar(sketch, onTop(left, length, length * 0.52), length);
@@ -123,10 +117,10 @@ Canvas DrawGoldBars(int count) {
 }
 
 Canvas DrawLightBulbs(int count) {
-    Sketch sketch(40, 40, 6);
+    Sketch sketch = IconSketch();
     if (count == 1) {
-        DrawRays(sketch, {20, 14.5}, 11, 15.5);
-        DrawBulb(sketch, {20, 14.5}, 8.2, 0);
+        DrawRays(sketch, {20, 15.5}, 11, 14.5);
+        DrawBulb(sketch, {20, 15.5}, 8.2, 0);
     } else if (count == 2) {
         DrawBulb(sketch, {12, 15}, 6.6, -12);
         DrawBulb(sketch, {28, 15}, 6.6, 12);
@@ -139,7 +133,7 @@ Canvas DrawLightBulbs(int count) {
 }
 
 Canvas DrawLightningBolts(int count) {
-    Sketch sketch(40, 40, 6);
+    Sketch sketch = IconSketch();
     if (count == 1) {
         DrawBolt(sketch, {12, 3}, 32);
     } else if (count == 2) {

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "tools/artwork/artwork.h"
+#include "tools/artwork/scene_pieces.h"
 #include "tools/artwork/solids.h"
 
 namespace {
@@ -41,10 +42,10 @@ void DrawMissileBox(Sketch& sketch, Point base, Colour paint) {
 }
 
 void Kodiak(Sketch& sketch) {
-    const Colour paint = Rgb(138, 112, 84);
+    const Colour paint = Rgb(156, 128, 94);
     DrawLeg(sketch, {18, 23}, {23, 28}, {19.5, 35}, 3.2, Shade(paint, 0.7));
     // Shoulder cannon on the far side.
-    Barrel(sketch, {22, 11}, {34, 11.5}, 1.2, Rgb(100, 100, 96));
+    Barrel(sketch, {22, 12}, {35, 12.5}, 1.4, Rgb(92, 94, 98));
     Extrude(sketch, {{8, 20}, {7, 14}, {10, 9}, {22, 9}, {26, 13}, {25, 20}, {20, 24}, {12, 24}}, {4, -3}, paint);
     // Cockpit visor and armour seams.
     sketch.Polygon({{21, 12.5}, {24.6, 13.5}, {24, 16}, {20.5, 15.5}}, Linear({21, 12}, Rgb(250, 220, 130),
@@ -53,9 +54,9 @@ void Kodiak(Sketch& sketch) {
     Seam(sketch, {15, 9.5}, {14, 23}, Shade(paint, 0.5));
     DrawLeg(sketch, {13, 23}, {18, 28.5}, {13.5, 35.5}, 3.6, paint);
     // Near shoulder cannon with its pod.
-    Extrude(sketch, {{6, 12}, {6, 8}, {14, 8}, {14, 12}}, {2, -1.5}, Shade(paint, 0.9));
-    Barrel(sketch, {13, 10}, {31, 10.3}, 1.4, Rgb(110, 110, 106));
-    Barrel(sketch, {27, 10.2}, {31, 10.3}, 1.8, Rgb(90, 90, 86));
+    Extrude(sketch, {{5, 12.5}, {5, 6.5}, {14, 6.5}, {14, 12.5}}, {2, -1.5}, Rgb(100, 102, 106));
+    Barrel(sketch, {13, 9.5}, {36, 9.8}, 1.8, Rgb(110, 112, 116));
+    Barrel(sketch, {31, 9.7}, {36, 9.8}, 2.3, Rgb(80, 82, 86));
 }
 
 void Avenger(Sketch& sketch) {
@@ -128,8 +129,7 @@ void Achilles(Sketch& sketch) {
 
 }  // namespace
 
-Canvas DrawDomeSaucer() {
-    Sketch sketch(40, 40, 6);
+void PaintDomeSaucer(Sketch& sketch) {
     const Colour hull = Rgb(168, 170, 174);
     const Point centre{20, 23};
     // Under-side glow, disc, rim lights, then the glass dome.
@@ -151,11 +151,15 @@ Canvas DrawDomeSaucer() {
                                                                      Rgb(30, 80, 200)));
     sketch.Ellipse(dome + Point{-3.5, -4.5}, 1.6, 2.6, Solid(Rgb(235, 245, 255)));
     sketch.Ellipse(dome, 9.4, 1.8, Linear(dome + Point{-9, 0}, Shade(hull, 1.3), dome + Point{9, 0}, Shade(hull, 0.6)));
+}
+
+Canvas DrawDomeSaucer() {
+    Sketch sketch = IconSketch();
+    PaintDomeSaucer(sketch);
     return FinishIcon(sketch);
 }
 
-Canvas DrawWalker(int which) {
-    Sketch sketch(40, 40, 6);
+void PaintWalker(Sketch& sketch, int which) {
     switch (which) {
         case 0: Kodiak(sketch); break;
         case 1: Avenger(sketch); break;
@@ -163,11 +167,15 @@ Canvas DrawWalker(int which) {
         case 3: GatlingWalker(sketch); break;
         default: Achilles(sketch); break;
     }
+}
+
+Canvas DrawWalker(int which) {
+    Sketch sketch = IconSketch();
+    PaintWalker(sketch, which);
     return FinishIcon(sketch);
 }
 
-Canvas DrawRadiationPlatform() {
-    Sketch sketch(40, 40, 6);
+void PaintRadiationPlatform(Sketch& sketch) {
     const Colour paint = Rgb(130, 134, 128);
     // Four stubby legs, the deck, then the sign standing on it.
     for (double x : {8.0, 27.0}) {
@@ -196,5 +204,10 @@ Canvas DrawRadiationPlatform() {
         sketch.Polygon(blade, black);
     }
     sketch.Circle(c, r * 0.17, black);
+}
+
+Canvas DrawRadiationPlatform() {
+    Sketch sketch = IconSketch();
+    PaintRadiationPlatform(sketch);
     return FinishIcon(sketch);
 }

@@ -71,6 +71,22 @@ Point Placement::Undo(Point p) const {
     return {mirrored ? -x : x, y};
 }
 
+Point Sketch::ToPixels(Point p) const {
+    for (auto it = placements_.rbegin(); it != placements_.rend(); ++it) p = it->Apply(p);
+    return p;
+}
+
+Point Sketch::FromPixels(Point p) const {
+    for (const Placement& placement : placements_) p = placement.Undo(p);
+    return p;
+}
+
+double Sketch::PixelsPerUnit() const {
+    double scale = 1;
+    for (const Placement& placement : placements_) scale *= placement.scale;
+    return scale;
+}
+
 Sketch::Sketch(int width, int height, int samples, Colour background)
     : width_(width), height_(height), samples_(samples),
       surface_(width * samples, height * samples, background) {}
@@ -107,8 +123,7 @@ void Sketch::FillSurfacePolygon(const std::vector<Point>& points, const Paint& p
             const int from = std::max(0, int(std::ceil(crossings[i].x - 0.5)));
             const int to = std::min(surface_.Width(), int(std::ceil(crossings[i + 1].x - 0.5)));
             for (int column = from; column < to; ++column) {
-                const Point local = placement_.Undo(
-                    {(column + 0.5) / samples_, y / samples_});
+                const Point local = FromPixels({(column + 0.5) / samples_, y / samples_});
                 surface_.PutPixel(column, row, NotMagenta(paint(local)));
             }
         }
@@ -118,7 +133,7 @@ void Sketch::FillSurfacePolygon(const std::vector<Point>& points, const Paint& p
 void Sketch::Polygon(std::span<const Point> points, const Paint& paint) {
     std::vector<Point> onSurface;
     onSurface.reserve(points.size());
-    for (const Point& p : points) onSurface.push_back(placement_.Apply(p) * samples_);
+    for (const Point& p : points) onSurface.push_back(ToPixels(p) * samples_);
     FillSurfacePolygon(onSurface, paint);
 }
 
@@ -135,7 +150,7 @@ std::vector<Point> EllipsePoints(Point centre, double radiusX, double radiusY, i
 }
 
 void Sketch::Ellipse(Point centre, double radiusX, double radiusY, const Paint& paint) {
-    const double largest = std::max(radiusX, radiusY) * placement_.scale * samples_;
+    const double largest = std::max(radiusX, radiusY) * PixelsPerUnit() * samples_;
     const int count = std::clamp(int(largest * 1.5), 16, 256);
     Polygon(EllipsePoints(centre, radiusX, radiusY, count), paint);
 }

@@ -46,8 +46,13 @@ class Sketch {
 public:
     Sketch(int width, int height, int samples, Colour background = Magenta);
 
-    void Place(const Placement& placement) { placement_ = placement; }
-    const Placement& Placed() const { return placement_; }
+    // Placements nest: a drawing pushes its own inside whatever its caller placed, so a
+    // picture drawn for an icon can be drawn again larger elsewhere.
+    void Push(const Placement& placement) { placements_.push_back(placement); }
+    void Pop() { placements_.pop_back(); }
+    Point ToPixels(Point p) const;
+    Point FromPixels(Point p) const;
+    double PixelsPerUnit() const;
 
     // Filled shapes, nonzero winding. Coordinates are picture units.
     void Polygon(std::span<const Point> points, const Paint& paint);
@@ -81,7 +86,7 @@ private:
 
     int width_, height_, samples_;
     Canvas surface_;
-    Placement placement_;
+    std::vector<Placement> placements_;
 };
 
 // Rings a keyed picture with a one-pixel outline: every magenta pixel beside a drawn one

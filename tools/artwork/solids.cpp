@@ -80,6 +80,10 @@ void Barrel(Sketch& sketch, Point from, Point to, double radius, Colour base, bo
     if (across.y > 0) across = across * -1;  // `across` points to the upper side
     const Point a = from + across * radius, b = to + across * radius;
     const Point c = to - across * radius, d = from - across * radius;
+    const double rim = RimWidth / 2;
+    const Point ra = a + across * rim - axis * rim, rb = b + across * rim + axis * rim;
+    const Point rc = c - across * rim + axis * rim, rd = d - across * rim - axis * rim;
+    sketch.Polygon({ra, rb, rc, rd}, Solid(Shade(base, 0.3)));
     sketch.Polygon({a, b, c, d}, [=](Point p) {
         const double t = Dot(p - from, across) / radius;  // 1 on the upper side, -1 below
         const double light = std::max(0.45, 1.25 - 0.5 * (t - 0.35) * (t - 0.35));
@@ -127,6 +131,12 @@ void Ball(Sketch& sketch, Point centre, double radiusX, double radiusY, Colour b
 
 void Seam(Sketch& sketch, Point from, Point to, Colour base, double width) {
     sketch.Stroke(from, to, width, Solid(base));
+}
+
+Sketch IconSketch() {
+    Sketch sketch(40, 40, 6);
+    sketch.Push({1.6, 1.6, 0.92});
+    return sketch;
 }
 
 Canvas FinishIcon(const Sketch& sketch) {

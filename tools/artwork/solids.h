@@ -36,6 +36,10 @@ void Ball(Sketch& sketch, Point centre, double radiusX, double radiusY, Colour b
 // A thin dark line for panel seams and edges.
 void Seam(Sketch& sketch, Point from, Point to, Colour base, double width = 0.45);
 
+// A sketch for a 40 by 40 icon. Its units are a little smaller than pixels, so that a
+// drawing that fills the 40 units keeps off the frame's outer edge, outline included.
+Sketch IconSketch();
+
 // Finishes an icon: reduces the sketch and rings the silhouette with the outline.
 Canvas FinishIcon(const Sketch& sketch);
 

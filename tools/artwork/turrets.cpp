@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "tools/artwork/artwork.h"
+#include "tools/artwork/scene_pieces.h"
 #include "tools/artwork/solids.h"
 
 namespace {
@@ -16,8 +17,8 @@ Point Along(double degrees) { return {std::cos(degrees * Pi / 180), std::sin(deg
 
 // The pedestal: a concrete drum with a hazard-striped collar. Returns the middle of its top.
 Point DrawPedestal(Sketch& sketch) {
-    const Point foot{17, 34.5};
-    Drum(sketch, foot, 13, 6, Concrete);
+    const Point foot{17, 33.5};
+    Drum(sketch, foot, 13, 6, Concrete, 0.36);
     // Dark slots round the drum.
     for (double x : {-8.5, -2.5, 3.5, 9.0})
         sketch.Rectangle(foot.x + x, foot.y - 4.2, foot.x + x + 2.2, foot.y - 2.6, Solid(Rgb(58, 56, 52)));
@@ -39,7 +40,7 @@ void AntiAircraftGuns(Sketch& sketch, Point top) {
     const Point pivot = top + Point{1, -5};
     for (double shift : {2.2, -1.6}) {
         const Point root = pivot + Point{shift * 0.9, shift * 0.6};
-        Barrel(sketch, root, root + axis * 18, 0.85, Steel);
+        Barrel(sketch, root, root + axis * 16.5, 0.85, Steel);
         Barrel(sketch, root + axis * 13, root + axis * 15, 1.35, Shade(Steel, 0.8), false);
     }
     // Mount and the gunner's shield.
@@ -107,11 +108,10 @@ void RestrainingMortar(Sketch& sketch, Point top) {
 
 }  // namespace
 
-Canvas DrawTurret(int which) {
-    Sketch sketch(40, 40, 6);
+void PaintTurret(Sketch& sketch, int which) {
     const Point pedestalTop = DrawPedestal(sketch);
     // The heads are drawn a size larger than the pedestal's units, round its top.
-    sketch.Place({pedestalTop.x, pedestalTop.y, 1.2});
+    sketch.Push({pedestalTop.x, pedestalTop.y, 1.2});
     const Point top{0, 0};
     switch (which) {
         case 0: SmallGun(sketch, top); break;
@@ -120,5 +120,11 @@ Canvas DrawTurret(int which) {
         case 3: GatlingLaser(sketch, top); break;
         default: RestrainingMortar(sketch, top); break;
     }
+    sketch.Pop();
+}
+
+Canvas DrawTurret(int which) {
+    Sketch sketch = IconSketch();
+    PaintTurret(sketch, which);
     return FinishIcon(sketch);
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "tools/artwork/artwork.h"
+#include "tools/artwork/scene_pieces.h"
 #include "tools/artwork/solids.h"
 
 namespace {
@@ -23,8 +24,8 @@ struct Body {
 Body MakeBody(int weight, Colour paint) {
     Body body;
     body.weight = weight;
-    body.rear = 5 - weight * 1.2;
-    body.front = 27.5 + weight * 1.2;
+    body.rear = 4 - weight * 1.4;
+    body.front = 28.2 + weight * 2.25;
     body.ground = 34.5 + weight * 0.3;
     body.trackTop = body.ground - (6.5 + weight);
     body.hullTop = body.trackTop - (3.5 + weight * 0.7);
@@ -52,7 +53,7 @@ void DrawNearTrack(Sketch& sketch, const Body& body) {
     if (body.weight < 2) return;
     // Heavy armour: a skirt plate over the upper run of the track, in sections.
     const double top = body.trackTop - 0.5;
-    const double bottom = body.trackTop + (body.ground - body.trackTop) * 0.4;
+    const double bottom = body.ground - 2.2;
     const double left = body.rear + 0.8, right = body.front - 0.6;
     sketch.Polygon({{left, top}, {right - 1.5, top}, {right, bottom - 1}, {right - 0.5, bottom}, {left, bottom}},
                    Linear({0, top}, Shade(body.paint, 0.95), {0, bottom}, Shade(body.paint, 0.68)));
@@ -61,6 +62,8 @@ void DrawNearTrack(Sketch& sketch, const Body& body) {
         const double x = left + (right - left) * i / 4;
         Seam(sketch, {x, top + 0.4}, {x, bottom}, Shade(body.paint, 0.5), 0.4);
     }
+    for (int i = 0; i < 8; ++i)
+        sketch.Circle({left + 1.2 + (right - left - 3.5) * i / 7, top + 1.4}, 0.35, Solid(Shade(body.paint, 0.45)));
 }
 
 // A turret on the deck: `profile` is given relative to the deck's near edge.
@@ -129,7 +132,7 @@ void Artillery(Sketch& sketch, const Body& body) {
     const Point root = body.Deck(x1 - 2, 0.5) + Point{0, -height * 0.55};
     const double angle = -24 * 3.14159265358979 / 180;
     const Point axis{std::cos(angle), std::sin(angle)};
-    const double length = std::min(19 + w * 3.5, (37.3 - root.x) / axis.x);
+    const double length = std::min({19 + w * 3.5, (37.6 - root.x) / axis.x, (root.y - 2) / -axis.y});
     const Point muzzle = root + axis * length;
     DrawTurretBlock(sketch, body, {{x0, 0}, {x0 + 0.6, -height}, {x1 - 2.5, -height}, {x1, -height * 0.35}, {x1, 0}},
                     0.1, 0.8, Shade(body.paint, 1.05));
@@ -140,27 +143,21 @@ void Artillery(Sketch& sketch, const Body& body) {
     // Hatch and stowage on the turret roof.
     const Point roof = body.Deck(x0 + 3, 0.45) + Point{0, -height};
     sketch.Ellipse(roof, 1.4, 0.8, Solid(Shade(body.paint, 0.7)));
-    if (w == 2) {
-        // Recoil spade folded up at the rear.
-        sketch.Polygon({{body.rear - 1.8, body.trackTop - 2}, {body.rear - 0.2, body.trackTop - 2.8},
-                        {body.rear + 0.5, body.trackTop + 2.5}, {body.rear - 1.2, body.trackTop + 3}},
-                       Solid(Shade(body.paint, 0.75)));
-    }
 }
 
 void MainBattleTank(Sketch& sketch, const Body& body) {
     const int w = body.weight;
     const double centre = body.rear + (body.front - body.rear) * 0.36;
-    const double half = 4.4 + w * 0.7, height = 3.6 + w * 0.5;
+    const double half = 4.4 + w * 0.7, height = 4.4 + w * 0.5;
     DrawTurretBlock(sketch, body,
                     {{centre - half, 0}, {centre - half + 0.8, -height}, {centre + half - 2.2, -height},
                      {centre + half + 0.6, -height * 0.45}, {centre + half, 0}},
-                    0.18, 0.64, Shade(body.paint, 1.04));
-    const Point gunRoot = body.Deck(centre + half, 0.5) + Point{0, -height * 0.5};
+                    0.18, 0.64, Shade(body.paint, 1.12));
+    const Point gunRoot = body.Deck(centre + half, 0.5) + Point{0, -height * 0.6};
     const double radius = 0.7 + w * 0.1;
-    const double length = 37.4 - radius - gunRoot.x;
+    const double length = 39.2 - radius - gunRoot.x;
     auto gun = [&](Point root) {
-        Barrel(sketch, root, root + Point{length, -0.5}, radius, Shade(body.paint, 0.95));
+        Barrel(sketch, root, root + Point{length, -0.5}, radius, Shade(body.paint, 0.8));
         Barrel(sketch, root + Point{length * 0.5, -0.25}, root + Point{length * 0.66, -0.33}, radius * 1.5,
                Shade(body.paint, 0.9), false);
     };
@@ -233,7 +230,7 @@ void FlameTank(Sketch& sketch, const Body& body) {
                      {x1, 0}},
                     0.2, 0.6, Shade(body.paint, 1.05));
     auto nozzle = [&](Point root) {
-        const Point end{37.6 - flameSize * 1.35, root.y + 0.3};
+        const Point end{39.2 - flameSize * 1.35, root.y + 0.3};
         Barrel(sketch, root, end, 1.0 + w * 0.1, Rgb(84, 80, 74), false);
         Barrel(sketch, end - Point{1.2, 0}, end + Point{0.3, 0}, 1.4 + w * 0.1, Rgb(110, 104, 96), false);
         DrawFlame(sketch, end + Point{0.4, 0}, flameSize);
@@ -271,7 +268,7 @@ void SpecialTank(Sketch& sketch, const Body& body) {
                     0.15, 0.7, Shade(body.paint, 1.05));
     // The field projector: a mast with coil rings under a glowing orb.
     const Point foot = body.Deck(centre, 0.5) + Point{0, -height};
-    const double mast = 6 + w * 1.5;
+    const double mast = 5 + w * 1.2;
     Barrel(sketch, foot, foot + Point{0, -mast}, 0.7, Rgb(150, 150, 160), false);
     const int rings = 2 + w;
     for (int i = 0; i < rings; ++i) {
@@ -281,7 +278,7 @@ void SpecialTank(Sketch& sketch, const Body& body) {
         sketch.Ellipse(c + Point{0, -0.25}, r * 0.92, r * 0.3, Linear(c + Point{-r, 0}, Rgb(236, 190, 110),
                                                                      c + Point{r, 0}, Rgb(150, 100, 40)));
     }
-    DrawGlowOrb(sketch, foot + Point{0, -mast - 1.6}, 2.0 + w * 0.3);
+    DrawGlowOrb(sketch, foot + Point{0, -mast - 2.2}, 2.6 + w * 0.3);
     if (w == 2) {
         // Two emitter prongs at the front of the turret.
         const Point front = body.Deck(centre + half - 0.5, 0.5) + Point{0, -height * 0.5};
@@ -296,8 +293,7 @@ constexpr Colour FamilyPaint[5] = {Rgb(140, 144, 134), Rgb(160, 140, 100), Rgb(1
 
 }  // namespace
 
-Canvas DrawVehicle(int family, int weightClass) {
-    Sketch sketch(40, 40, 6);
+void PaintVehicle(Sketch& sketch, int family, int weightClass) {
     const Body body = MakeBody(weightClass, FamilyPaint[family]);
     DrawLowerBody(sketch, body);
     switch (family) {
@@ -308,5 +304,10 @@ Canvas DrawVehicle(int family, int weightClass) {
         default: SpecialTank(sketch, body); break;
     }
     DrawNearTrack(sketch, body);
+}
+
+Canvas DrawVehicle(int family, int weightClass) {
+    Sketch sketch = IconSketch();
+    PaintVehicle(sketch, family, weightClass);
     return FinishIcon(sketch);
 }
