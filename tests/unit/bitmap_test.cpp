@@ -486,9 +486,9 @@ TEST(Bitmap, MissingFilesAndResourcesLeaveItEmpty) {
     ExpectEmpty(bitmap);
 
     ASSERT_TRUE(bitmap.CreateFilled(3, 3, Rgb(9, 9, 9)));
-    EXPECT_FALSE(bitmap.LoadFromResource(2017));
+    EXPECT_FALSE(bitmap.LoadFromResource(2059));
     ExpectEmpty(bitmap);
-    Bitmap fromConstructor(uint16_t(2000));
+    Bitmap fromConstructor(uint16_t(1999));
     ExpectEmpty(fromConstructor);
 }
 
