@@ -4,7 +4,8 @@
 # showing exactly the first frame the headless build renders, stays idle, and exits
 # with code 0 when the window is closed. Its message boxes show their Chinese
 # captions and answer OK to Return and Cancel to Escape, and its durable replace of
-# a file keeps the old file whenever a step fails.
+# a file keeps the old file whenever a step fails. Its bitmap resources are the
+# pictures the other builds embed.
 set -u
 . "${PROJECT_ROOT:?}/tools/x11_session.sh"
 . "${PROJECT_ROOT}/tools/wine_session.sh"
@@ -16,7 +17,8 @@ fi
 editor="${WINDOWS_BUILD:?}/tarnhold-editor.exe"
 probe="$WINDOWS_BUILD/message-box-probe.exe"
 files_probe="$WINDOWS_BUILD/replace-file-probe.exe"
-for program in "$editor" "$probe" "$files_probe"; do
+resources_probe="$WINDOWS_BUILD/bitmap-resources-probe.exe"
+for program in "$editor" "$probe" "$files_probe" "$resources_probe"; do
     [ -f "$program" ] || { echo "FAIL: $program is missing (./test builds it)"; exit 1; }
 done
 
@@ -129,6 +131,13 @@ mkdir "$workdir/files"
 ( cd "$workdir/files" && exec wine "$files_probe" ) >"$workdir/files.log" 2>&1 \
     || fail "the durable file replace failed under wine:$(printf '\n%s' "$(grep -v '^ok' "$workdir/files.log")")"
 echo "file replacement checked after $(elapsed) ms"
+
+# The .exe's bitmap resources hold exactly the bytes the Linux build embeds.
+"${BITMAP_RESOURCES_PROBE:?}" >"$workdir/resources.linux"
+( cd "$workdir" && exec wine "$resources_probe" ) | tr -d '\r' >"$workdir/resources.windows"
+cmp -s "$workdir/resources.linux" "$workdir/resources.windows" \
+    || fail "the .exe's bitmap resources differ from the embedded ones:$(printf '\n%s' \
+        "$(diff "$workdir/resources.linux" "$workdir/resources.windows" | head -n 5)")"
 
 [ "$failures" -eq 0 ] && echo "wine smoke test passed"
 exit "$failures"
