@@ -3,7 +3,7 @@
 # Sourced by the tests that run the .exe. Every wait is a bounded poll.
 
 # Made again when this number changes, so a changed set-up reaches old prefixes.
-WINE_PREFIX_VERSION=1
+WINE_PREFIX_VERSION=2
 CJK_FONT=/usr/share/fonts/truetype/wqy/wqy-microhei.ttc
 WINESERVER_STARTED=false
 
@@ -22,8 +22,9 @@ wine_tools_missing() {
 use_wine_prefix() {
     export WINEPREFIX=$1
     export WINEARCH=win64 WINEDEBUG=-all
-    # No .NET and no HTML engine: wine would offer to download them.
-    export WINEDLLOVERRIDES="mscoree,mshtml="
+    # No .NET and no HTML engine, which wine would offer to download, and no menu
+    # entries and file associations written into the home folder.
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 }
 
 # start_wineserver: one persistent server for the session, so that the programs run

@@ -53,7 +53,12 @@ start_wineserver
 mkdir "$workdir/Levels"
 ( cd "$workdir/Levels" && exec wine "$editor" ) &
 program_pid=$!
-window=$(wait_for_window 'Tarnhold' 30) || { echo "FAIL: no editor window appeared under wine"; exit 1; }
+# A first start in a new prefix also starts wine's services; under load that is slow.
+if ! window=$(wait_for_window 'Tarnhold' 60); then
+    kill -0 "$program_pid" 2>/dev/null && echo "FAIL: no editor window appeared under wine" \
+        || { wait "$program_pid"; echo "FAIL: the editor ended with code $? and no window under wine"; }
+    exit 1
+fi
 echo "window open after $(elapsed) ms"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
