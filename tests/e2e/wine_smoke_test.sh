@@ -39,6 +39,13 @@ cleanup() {
 }
 trap cleanup EXIT
 elapsed() { echo $(( ($(date +%s%N) - started) / 1000000 )); }
+# point_at X Y: moves the pointer there. (mousemove --sync would wait for ever if
+# the pointer were there already.)
+point_at() {
+    local X Y
+    eval "$(xdotool getmouselocation --shell)"
+    [ "$X,$Y" = "$1,$2" ] || xdotool mousemove --sync "$1" "$2"
+}
 
 started=$(date +%s%N)
 start_xvfb || exit 1
@@ -49,7 +56,10 @@ start_wineserver
 
 "${FIRST_FRAME_RENDER:?}" "$workdir/expected.ppm" || { echo "FAIL: no headless first frame"; exit 1; }
 
-# The editor, in an empty Levels folder.
+# The editor, in an empty Levels folder. The pointer starts in the middle of the
+# screen, where the window opens and where the editor would show the cell under it:
+# out of the way, the first frame is all there is.
+point_at 0 0
 mkdir "$workdir/Levels"
 ( cd "$workdir/Levels" && exec wine "$editor" ) &
 program_pid=$!
@@ -115,12 +125,9 @@ run_box() {
     local caption
     caption=$(xdotool getwindowname "$box")
     [ "$caption" = " 返回 " ] || fail "the box's caption is '$caption'"
-    # With no window manager the keyboard follows the pointer. (mousemove --sync
-    # would wait for ever if the pointer were there already.)
+    # With no window manager the keyboard follows the pointer.
     eval "$(xdotool getwindowgeometry --shell "$box")"
-    local pointer_x=$((X + WIDTH / 2)) pointer_y=$((Y + 10))
-    eval "$(xdotool getmouselocation --shell)"
-    [ "$X,$Y" = "$pointer_x,$pointer_y" ] || xdotool mousemove --sync "$pointer_x" "$pointer_y"
+    point_at $((X + WIDTH / 2)) $((Y + 10))
     xdotool key "$key"
     wait_for_exit "$program_pid" 15 || fail "the box did not close on $key"
     program_pid=""
