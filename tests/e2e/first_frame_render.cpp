@@ -1,15 +1,17 @@
 // Writes the editor's first frame, as the program presents it when its window opens,
 // to a binary PPM file: what every real window of every build must show at start.
-// Usage: first-frame-render FILE
+// With X and Y, the frame after the pointer has then moved to client point (X, Y).
+// Usage: first-frame-render FILE [X Y]
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "engine/game_engine.h"
 #include "engine/headless/headless.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: first-frame-render FILE\n");
+    if (argc != 2 && argc != 4) {
+        std::fprintf(stderr, "usage: first-frame-render FILE [X Y]\n");
         return 2;
     }
     headless::Reset();
@@ -18,6 +20,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "first-frame-render: the editor did not start\n");
         return 1;
     }
+    if (argc == 4) engine->RouteEvent({platform::EventType::MouseMove, std::atoi(argv[2]), std::atoi(argv[3])});
     const Canvas frame = headless::LastFrame();
     engine->RouteEvent({platform::EventType::Close});
 

@@ -54,12 +54,15 @@ prepare_wine_prefix || { echo "FAIL: could not make the wine prefix"; exit 1; }
 echo "wine prefix ready after $(elapsed) ms"
 start_wineserver
 
-"${FIRST_FRAME_RENDER:?}" "$workdir/expected.ppm" || { echo "FAIL: no headless first frame"; exit 1; }
+# The window opens under the pointer, and the editor shows the cell under it. The
+# test puts the pointer on a client point of its own and expects the first frame
+# after the same move.
+POINTER_X=100
+POINTER_Y=100
+"${FIRST_FRAME_RENDER:?}" "$workdir/expected.ppm" "$POINTER_X" "$POINTER_Y" \
+    || { echo "FAIL: no headless first frame"; exit 1; }
 
-# The editor, in an empty Levels folder. The pointer starts in the middle of the
-# screen, where the window opens and where the editor would show the cell under it:
-# out of the way, the first frame is all there is.
-point_at 0 0
+# The editor, in an empty Levels folder.
 mkdir "$workdir/Levels"
 ( cd "$workdir/Levels" && exec wine "$editor" ) &
 program_pid=$!
@@ -82,6 +85,7 @@ name=$(xdotool getwindowname "$window")
 [ "$name" = "Tarnhold地图编辑器（国外版）" ] || fail "window title is '$name'"
 
 # The client area, pixel for pixel, is the headless first frame.
+point_at $((X + FRAME + POINTER_X)) $((Y + FRAME + CAPTION + POINTER_Y))
 shot="$workdir/window.png"
 differing=unknown
 deadline=$(( $(date +%s) + 10 ))
