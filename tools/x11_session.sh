@@ -7,12 +7,11 @@ X_SCREEN_HEIGHT=1024
 
 # Starts Xvfb on a free display number and exports DISPLAY. Xvfb picks the number
 # itself (-displayfd) by taking the socket, so two sessions starting at once can
-# never share one server. -noreset keeps the pointer where a test put it when a
-# client disconnects.
+# never share one server.
 start_xvfb() {
     local numberFile
     numberFile=$(mktemp)
-    Xvfb -displayfd 3 -noreset -screen 0 "${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24" -nolisten tcp \
+    Xvfb -displayfd 3 -screen 0 "${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24" -nolisten tcp \
         3>"$numberFile" >/dev/null 2>&1 &
     XVFB_PID=$!
     local tries number=""
