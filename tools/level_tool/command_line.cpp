@@ -3,6 +3,8 @@
 // program's name.
 #include "tools/level_tool/command_line.h"
 
+#include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -205,7 +207,11 @@ int RunImport(const CommandArguments& arguments, Streams& streams) {
 
     const LevelRecords& level = document.level;
     const std::vector<uint8_t> edt = WriteEdt(level.info, level.buildings, level.units);
-    const bool startChanges = header.startX != level.info.startX || header.startY != level.info.startY;
+    // Saving writes the start in whole cells, so a start the file keeps
+    // between cells is rounded down even when the cells are the same.
+    const std::array<uint8_t, 4> start = MapStartBytes(level.info.startX, level.info.startY);
+    const bool startChanges = !std::equal(start.begin(), start.begin() + 2, mapBytes.begin() + MapStartXOffset) ||
+                              !std::equal(start.begin() + 2, start.end(), mapBytes.begin() + MapStartYOffset);
     if (startChanges && !PatchMapFileStart(paths.map.c_str(), level.info.startX, level.info.startY)) {
         const int reason = errno;
         return streams.Fail("cannot write the start position into " + paths.map + ": " + std::strerror(reason) +

@@ -12,6 +12,7 @@
 #include <utility>
 
 #include "input/information_commands.h"
+#include "level/byte_stream.h"
 #include "level/edt_format.h"
 #include "tools/level_tool/kind_labels.h"
 
@@ -33,11 +34,11 @@ struct Findings {
     void Error(const std::string& object, std::string message) { Add(Severity::Error, object, std::move(message)); }
     void Warning(const std::string& object, std::string message) { Add(Severity::Warning, object, std::move(message)); }
 
-    // value within lowest..highest, or a finding "what V is outside L..H".
+    // value within lowest..highest, or a finding "what is V, outside L..H".
     void Range(const std::string& object, const std::string& what, int32_t value, int32_t lowest, int32_t highest,
                const std::string& why = "") {
         if (value >= lowest && value <= highest) return;
-        Error(object, what + " " + std::to_string(value) + " is outside " + std::to_string(lowest) + ".." +
+        Error(object, what + " is " + std::to_string(value) + ", outside " + std::to_string(lowest) + ".." +
                           std::to_string(highest) + why);
     }
 };
@@ -144,17 +145,16 @@ EdtLayout CheckEdtLayout(const std::vector<uint8_t>& bytes, Findings& findings) 
 void CheckMission(const LevelInfo& info, Findings& findings) {
     static const char* const AirForceNames[AirForceTypes] = {"bombers", "astral bombs", "troop transports",
                                                              "chain bombing", "fighters"};
-    for (int side = 0; side < 2; ++side) {
-        const std::string of = " of side " + std::to_string(side);
-        findings.Range("", "credits" + of, info.credits[side], 0, CreditsCap);
-        findings.Range("", "research points" + of, info.researchPoints[side], 0, ResearchPointsCap);
-        for (int type = 0; type < AirForceTypes; ++type)
-            findings.Range("", std::string(AirForceNames[type]) + of, info.airForces[type][side], 0, MostAirForces);
-        for (int tower = 0; tower < TowerKinds; ++tower)
-            findings.Range("", "tower switch for " + BuildingKindLabel(KindSmallTower + tower) + of,
-                           info.towersAllowed[tower][side], 0, 1);
-        findings.Range("", "PVT switch" + of, info.pvtFlag[side], 0, 1);
-    }
+    const auto bothSides = [&](const std::string& what, const int32_t (&values)[2], int32_t highest) {
+        for (int side = 0; side < 2; ++side)
+            findings.Range("", what + " of side " + std::to_string(side), values[side], 0, highest);
+    };
+    bothSides("credits", info.credits, CreditsCap);
+    bothSides("research points", info.researchPoints, ResearchPointsCap);
+    for (int type = 0; type < AirForceTypes; ++type) bothSides(AirForceNames[type], info.airForces[type], MostAirForces);
+    for (int tower = 0; tower < TowerKinds; ++tower)
+        bothSides("tower switch for " + BuildingKindLabel(KindSmallTower + tower), info.towersAllowed[tower], 1);
+    bothSides("PVT switch", info.pvtFlag, 1);
     findings.Range("", "limit switch", info.limitEnabled, 0, 1);
     // A limit that is off is saved as zeros, whatever the file holds.
     if (info.limitEnabled == 0) return;
@@ -164,12 +164,24 @@ void CheckMission(const LevelInfo& info, Findings& findings) {
 
 // ---- the .edt: buildings
 
+// Where a building record keeps its production levels 1..5, a slot each.
+constexpr size_t ProducedOffset = 12;
+
 // The produced-item bytes of building record `index` (from 0), levels 1..5.
 std::array<int, ProductionLevels> FileLevels(const std::vector<uint8_t>& bytes, size_t index) {
     std::array<int, ProductionLevels> levels{};
     const size_t record = EdtHeaderSize + BuildingRecordSize * index;
-    for (int level = 1; level <= ProductionLevels; ++level) levels[size_t(level - 1)] = bytes[record + 8 + 4 * level];
+    for (size_t level = 0; level < ProductionLevels; ++level) levels[level] = bytes[record + ProducedOffset + SlotSize * level];
     return levels;
+}
+
+// "4, 0, 7, 0, 0": five production levels, `step` apart.
+template <typename Value>
+std::string LevelList(const Value* levels, size_t step = 1) {
+    std::string list;
+    for (size_t level = 0; level < ProductionLevels; ++level)
+        list += (level > 0 ? ", " : "") + std::to_string(int(levels[level * step]));
+    return list;
 }
 
 std::string KindOf(int32_t kind) { return " for " + BuildingKindLabel(kind); }
@@ -177,19 +189,18 @@ std::string KindOf(int32_t kind) { return " for " + BuildingKindLabel(kind); }
 void CheckProduction(const Building& building, const std::array<int, ProductionLevels>& fileLevels,
                      const std::string& object, Findings& findings) {
     const int32_t kind = building.kind;
-    // The editor counts the levels that are not empty; one after an empty level
-    // is then beyond the count, and saving writes the slot default instead.
-    for (int level = 2; level <= ProductionLevels; ++level)
-        if (fileLevels[size_t(level - 1)] != 0 &&
-            std::find(fileLevels.begin(), fileLevels.begin() + level - 1, 0) != fileLevels.begin() + level - 1) {
-            findings.Error(object, "production level " + std::to_string(level) + " holds " +
-                                       std::to_string(fileLevels[size_t(level - 1)]) +
-                                       " after an empty level; the editor counts only the levels in use and saving "
-                                       "would not keep it there");
-            break;
-        }
-    findings.Range(object, "researchable levels", building.researchable, 0, MaxResearchable(kind), KindOf(kind));
-    findings.Range(object, "researched levels", building.researched, 0, building.researchable,
+    // The editor counts the levels that are not empty; one after an empty
+    // level is then beyond the count, and saving moves or drops it.
+    const auto firstEmpty = std::find(fileLevels.begin(), fileLevels.end(), 0);
+    if (std::any_of(firstEmpty, fileLevels.end(), [](int item) { return item != 0; })) {
+        std::vector<uint8_t> saved;
+        AppendBuildingRecord(saved, building);
+        findings.Error(object, "production levels " + LevelList(fileLevels.data()) + " have a gap: the editor takes " +
+                                   Plural(size_t(building.researchable), "level", "levels") +
+                                   " in use and saving writes " + LevelList(saved.data() + ProducedOffset, SlotSize));
+    }
+    findings.Range(object, "researchable", building.researchable, 0, MaxResearchable(kind), KindOf(kind));
+    findings.Range(object, "researched", building.researched, 0, building.researchable,
                    " (the levels in use)");
     const BuildingKindRule& rule = BuildingKindRuleOf(kind);
     const int32_t used = std::min(building.researchable, int32_t(ProductionLevels));
@@ -231,7 +242,7 @@ void CheckBuildings(const EdtContents& edt, const std::vector<uint8_t>& bytes, c
             if (HasProduction(building.kind)) CheckProduction(building, FileLevels(bytes, i), object, findings);
         }
         findings.Range(object, "satellite protection", building.satelliteProtection, 0, 1);
-        findings.Range(object, "health", building.healthPercent, 0, 100, " percent");
+        findings.Range(object, "health percent", building.healthPercent, 0, 100);
         if (map && (building.x + building.width > map->columns || building.y + building.height > map->rows))
             findings.Error(object, BuildingKindLabel(building.kind) + " at " + std::to_string(building.x) + ", " +
                                        std::to_string(building.y) + " covers " + std::to_string(building.width) +

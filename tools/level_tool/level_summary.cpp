@@ -37,7 +37,10 @@ std::string LimitText(const LevelInfo& info) {
     const std::string type = info.limitType >= 0 && info.limitType <= 2 ? Types[info.limitType]
                                                                          : "type " + std::to_string(info.limitType);
     const std::string limit = type + ", " + std::to_string(info.limitTime);
-    if (info.limitEnabled == 0) return "off (the file keeps " + limit + ", saved as 0)";
+    if (info.limitEnabled == 0) {
+        if (info.limitTime == 0 && info.limitType == 0) return "off";
+        return "off (the file still holds " + limit + ", which saving clears)";
+    }
     if (info.limitEnabled == 1) return limit;
     return limit + " (switch " + std::to_string(info.limitEnabled) + ")";
 }
@@ -88,7 +91,7 @@ std::string LevelSummary(const LevelRecords& level, const LevelPaths& paths) {
     static const char* const AirForceNames[AirForceTypes] = {"bombers", "astral bombs", "troop transports",
                                                              "chain bombing", "fighters"};
     for (int type = 0; type < AirForceTypes; ++type) out += Row(AirForceNames[type], info.airForces[type]);
-    out += Row("PVT switch", Switch(info.pvtFlag[0]), Switch(info.pvtFlag[1]));
+    out += Row("PVT switch", info.pvtFlag);
     out += "  towers allowed\n";
     for (int tower = 0; tower < TowerKinds; ++tower) {
         const int32_t kind = KindSmallTower + tower;
