@@ -229,28 +229,35 @@ struct Reader {
 
 // nlohmann keeps one of two equal keys without a word; the level would then
 // depend on which, so a key given twice is an error. The callback sees the
-// document as it is parsed and keeps the path to where it is.
+// document as it is parsed and keeps where it is, to name the place; the path
+// is spelled out only for a key given twice, so a deeply nested document
+// costs no more than its depth.
 struct DuplicateKeyFinder {
     struct Frame {
         bool object;
-        std::string path;
         std::set<std::string> keys;
-        std::string key;
-        size_t elements = 0;
+        std::string key;      // the member being read, in an object
+        size_t elements = 0;  // the elements begun so far, in a list
     };
     std::vector<Frame> frames;
     std::vector<std::string>& errors;
 
-    std::string ChildPath() {
-        if (frames.empty()) return "";
-        Frame& parent = frames.back();
-        return parent.object ? Member(parent.path, parent.key) : Element(parent.path, parent.elements++);
+    std::string PathTo(size_t depth) const {
+        std::string path;
+        for (size_t i = 0; i < depth; ++i)
+            path = frames[i].object ? Member(path, frames[i].key) : Element(path, frames[i].elements - 1);
+        return path;
+    }
+
+    void Begin(bool object) {
+        if (!frames.empty() && !frames.back().object) ++frames.back().elements;
+        frames.push_back({object, {}, {}, 0});
     }
 
     bool operator()(int, Json::parse_event_t event, Json& parsed) {
         switch (event) {
-        case Json::parse_event_t::object_start: frames.push_back({true, ChildPath(), {}, {}}); break;
-        case Json::parse_event_t::array_start: frames.push_back({false, ChildPath(), {}, {}}); break;
+        case Json::parse_event_t::object_start: Begin(true); break;
+        case Json::parse_event_t::array_start: Begin(false); break;
         case Json::parse_event_t::object_end:
         case Json::parse_event_t::array_end:
             if (!frames.empty()) frames.pop_back();
@@ -260,7 +267,7 @@ struct DuplicateKeyFinder {
                 Frame& frame = frames.back();
                 frame.key = parsed.get<std::string>();
                 if (!frame.keys.insert(frame.key).second)
-                    errors.push_back(Member(frame.path, frame.key) + ": the key is given twice");
+                    errors.push_back(PathTo(frames.size()) + ": the key is given twice");
             }
             break;
         case Json::parse_event_t::value:
