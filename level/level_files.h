@@ -29,6 +29,11 @@ void LoadLevel();
 // memory, as named by the last LoadLevel. Nothing in memory changes.
 void SaveLevel();
 
+// Patches the starting position (in cells) into the .map at `path`, in place,
+// the four bytes saving writes and no others. False when the file does not
+// open for update, is shorter than its header, or a write fails.
+bool PatchMapFileStart(const char* path, int32_t startX, int32_t startY);
+
 // Texts of the level file messages.
 inline constexpr std::string_view MapOpenFailedText =
     "打开错误！        \n 请把本程序放在Tarnhold\\Data\\Levels里面才能正常启动！！！";

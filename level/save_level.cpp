@@ -13,15 +13,12 @@
 #include "level/level_files.h"
 #include "level/map_format.h"
 
-namespace {
-
-// Patches the four start bytes in place. Only a .map that still has its whole
-// header is patched, so a file is never lengthened with zeros.
-bool PatchMapFile() {
-    if (mapFileName[0] == '\0' || mapFileRefused) return false;
-    std::FILE* file = std::fopen(mapFileName, "r+b");
+// Only a .map that still has its whole header is patched, so a file is never
+// lengthened with zeros.
+bool PatchMapFileStart(const char* path, int32_t startX, int32_t startY) {
+    std::FILE* file = std::fopen(path, "r+b");
     if (file == nullptr) return false;
-    const std::array<uint8_t, 4> start = MapStartBytes(levelInfo.startX, levelInfo.startY);
+    const std::array<uint8_t, 4> start = MapStartBytes(startX, startY);
     bool patched = std::fseek(file, 0, SEEK_END) == 0 && std::ftell(file) >= long(MapHeaderSize) &&
                    std::fseek(file, MapStartXOffset, SEEK_SET) == 0 && std::fputc(start[0], file) != EOF &&
                    std::fputc(start[1], file) != EOF &&
@@ -29,6 +26,13 @@ bool PatchMapFile() {
                    std::fputc(start[2], file) != EOF && std::fputc(start[3], file) != EOF && std::fflush(file) == 0;
     patched = std::fclose(file) == 0 && patched;
     return patched;
+}
+
+namespace {
+
+bool PatchMapFile() {
+    if (mapFileName[0] == '\0' || mapFileRefused) return false;
+    return PatchMapFileStart(mapFileName, levelInfo.startX, levelInfo.startY);
 }
 
 template <typename Record>

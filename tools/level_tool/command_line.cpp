@@ -1,0 +1,295 @@
+// Each command takes its arguments, does its work through the tool's library
+// and says what went wrong in one line per problem, prefixed with the
+// program's name.
+#include "tools/level_tool/command_line.h"
+
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+#include <iostream>
+#include <iterator>
+#include <optional>
+#include <span>
+
+#include "engine/platform_files.h"
+#include "level/edt_format.h"
+#include "level/level_files.h"
+#include "level/map_format.h"
+#include "tools/level_tool/help_texts.h"
+#include "tools/level_tool/level_check.h"
+#include "tools/level_tool/level_json.h"
+#include "tools/level_tool/level_reading.h"
+#include "tools/level_tool/level_render.h"
+#include "tools/level_tool/level_summary.h"
+#include "tools/level_tool/png_image.h"
+
+namespace {
+
+constexpr char ProgramName[] = "tarnhold-level";
+// A document with many problems is reported in part; the first ones are
+// usually enough to see what is wrong.
+constexpr size_t MostJsonErrorsShown = 20;
+
+struct Streams {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+
+    int Fail(const std::string& message) {
+        err << ProgramName << ": " << message << "\n";
+        return Failed;
+    }
+    void Warn(const std::string& message) { err << ProgramName << ": warning: " << message << "\n"; }
+};
+
+// The arguments of one command: its operands and the options it knows.
+struct CommandArguments {
+    std::vector<std::string> operands;
+    std::optional<std::string> output;
+    std::optional<std::string> cell;
+    bool whole = false;
+    bool help = false;
+};
+
+struct CommandSpec {
+    const char* name;
+    const char* help;
+    size_t fewestOperands;
+    size_t mostOperands;
+    bool takesOutput;
+    bool takesRenderOptions;
+};
+
+// False, with the message written, for an option the command does not take,
+// an option without its value, or the wrong number of operands.
+bool ParseCommandArguments(const CommandSpec& spec, std::span<const std::string> arguments, CommandArguments& parsed,
+                           Streams& streams) {
+    const std::string command = std::string(ProgramName) + " " + spec.name;
+    const auto usageError = [&](const std::string& message) {
+        streams.err << command << ": " << message << " (see '" << command << " --help')\n";
+        return false;
+    };
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        if (argument == "--help" || argument == "-h") {
+            parsed.help = true;
+            return true;
+        }
+        const bool takesValue = (spec.takesOutput && argument == "-o") || (spec.takesRenderOptions && argument == "--cell");
+        if (takesValue) {
+            if (i + 1 == arguments.size()) return usageError("option " + argument + " needs a value");
+            (argument == "-o" ? parsed.output : parsed.cell) = arguments[++i];
+        } else if (spec.takesRenderOptions && argument == "--whole") {
+            parsed.whole = true;
+        } else if (argument.size() > 1 && argument[0] == '-') {
+            return usageError("unknown option '" + argument + "'");
+        } else {
+            parsed.operands.push_back(argument);
+        }
+    }
+    if (parsed.operands.size() < spec.fewestOperands)
+        return usageError(spec.fewestOperands == 1 ? "which level? a LEVEL is needed"
+                                                   : "needs " + std::to_string(spec.fewestOperands) + " arguments");
+    if (parsed.operands.size() > spec.mostOperands)
+        return usageError("unexpected argument '" + parsed.operands[spec.mostOperands] + "'");
+    return true;
+}
+
+bool ReadLevelArgument(const std::string& argument, LevelPaths& paths, LevelRecords& level, Streams& streams) {
+    std::string error;
+    if (LevelPathsOf(argument, paths, error) && ReadLevel(paths, level, error)) return true;
+    streams.Fail(error);
+    return false;
+}
+
+// Through the editor's safe writer: the old file stays whole unless the new
+// one is completely written.
+bool WriteFile(const std::string& path, std::span<const uint8_t> bytes, Streams& streams) {
+    errno = 0;
+    if (platform::ReplaceFileDurably(path.c_str(), bytes)) return true;
+    const int reason = errno;
+    streams.Fail("cannot write " + path + (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()) +
+                 "; it is left as it was");
+    return false;
+}
+
+int RunInfo(const CommandArguments& arguments, Streams& streams) {
+    LevelPaths paths;
+    LevelRecords level;
+    if (!ReadLevelArgument(arguments.operands[0], paths, level, streams)) return Failed;
+    streams.out << LevelSummary(level, paths);
+    return Succeeded;
+}
+
+int RunCheck(const CommandArguments& arguments, Streams& streams) {
+    const std::string folder = arguments.operands.empty() ? "." : arguments.operands[0];
+    FolderCheck result;
+    std::string error;
+    if (!CheckFolder(folder, result, error)) {
+        streams.err << ProgramName << ": " << error << "\n";
+        return BadArguments;
+    }
+    for (const Finding& finding : result.findings) streams.out << FormatFinding(finding) << "\n";
+    streams.out << result.levels << (result.levels == 1 ? " level" : " levels") << " checked: " << result.errors
+                << (result.errors == 1 ? " error, " : " errors, ") << result.warnings
+                << (result.warnings == 1 ? " warning" : " warnings") << "\n";
+    return result.errors > 0 ? Failed : Succeeded;
+}
+
+int RunExport(const CommandArguments& arguments, Streams& streams) {
+    LevelPaths paths;
+    LevelRecords level;
+    if (!ReadLevelArgument(arguments.operands[0], paths, level, streams)) return Failed;
+    const std::string json = LevelToJson(level);
+    if (!arguments.output || *arguments.output == "-") {
+        streams.out << json;
+        return Succeeded;
+    }
+    const std::span<const uint8_t> bytes(reinterpret_cast<const uint8_t*>(json.data()), json.size());
+    if (!WriteFile(*arguments.output, bytes, streams)) return Failed;
+    streams.out << "wrote " << *arguments.output << "\n";
+    return Succeeded;
+}
+
+// The "map" section is there for reading; the .map's terrain is the editor's
+// business and import leaves it alone, but says so when the two differ.
+void CompareMapSection(const MapGrid& fromJson, const MapGrid& fromMap, const std::string& jsonName,
+                       const std::string& mapPath, Streams& streams) {
+    if (fromJson.columns != fromMap.columns || fromJson.rows != fromMap.rows) {
+        streams.Warn(jsonName + " describes a " + std::to_string(fromJson.columns) + " x " +
+                     std::to_string(fromJson.rows) + " map, but " + mapPath + " is " + std::to_string(fromMap.columns) +
+                     " x " + std::to_string(fromMap.rows) + "; import changes only the start position in the .map");
+        return;
+    }
+    for (int32_t row = 0; row < fromMap.rows; ++row)
+        for (int32_t column = 0; column < fromMap.columns; ++column)
+            if (fromJson.cells[row][column] != fromMap.cells[row][column]) {
+                streams.Warn(jsonName + "'s terrain differs from " + mapPath + " first at column " +
+                             std::to_string(column) + ", row " + std::to_string(row) +
+                             "; import changes only the start position in the .map");
+                return;
+            }
+}
+
+int RunImport(const CommandArguments& arguments, Streams& streams) {
+    const std::string& jsonName = arguments.operands[0];
+    std::string text, error;
+    if (jsonName == "-") {
+        text.assign(std::istreambuf_iterator<char>(streams.in), std::istreambuf_iterator<char>());
+    } else {
+        std::vector<uint8_t> bytes;
+        if (!ReadFileBytes(jsonName, bytes, error)) return streams.Fail(error);
+        text.assign(bytes.begin(), bytes.end());
+    }
+    const LevelFromJsonResult document = LevelFromJson(text);
+    if (!document.errors.empty()) {
+        for (size_t i = 0; i < document.errors.size() && i < MostJsonErrorsShown; ++i)
+            streams.err << ProgramName << ": " << jsonName << ": " << document.errors[i] << "\n";
+        if (document.errors.size() > MostJsonErrorsShown)
+            streams.err << ProgramName << ": " << jsonName << ": "
+                        << document.errors.size() - MostJsonErrorsShown << " more problems not shown\n";
+        return streams.Fail(jsonName + ": not imported; nothing was written");
+    }
+
+    // The .map must be one the editor loads, as saving patches only such a file.
+    LevelPaths paths;
+    std::vector<uint8_t> mapBytes;
+    if (!LevelPathsOf(arguments.operands[1], paths, error) || !ReadFileBytes(paths.map, mapBytes, error))
+        return streams.Fail(error + "; nothing was written");
+    MapHeader header;
+    MapGrid grid{};
+    const MapSizeCheck check = ParseMap(mapBytes, header, grid);
+    if (check != MapSizeCheck::Fits)
+        return streams.Fail(paths.map + ": the editor refuses this map: " + MapRefusal(check, mapBytes.size(), header) +
+                            "; nothing was written");
+    if (document.hasMap) CompareMapSection(document.level.grid, grid, jsonName, paths.map, streams);
+
+    const LevelRecords& level = document.level;
+    const std::vector<uint8_t> edt = WriteEdt(level.info, level.buildings, level.units);
+    // Saving writes the start in whole cells, so a start the file keeps
+    // between cells is rounded down even when the cells are the same.
+    const std::array<uint8_t, 4> start = MapStartBytes(level.info.startX, level.info.startY);
+    const bool startChanges = !std::equal(start.begin(), start.begin() + 2, mapBytes.begin() + MapStartXOffset) ||
+                              !std::equal(start.begin() + 2, start.end(), mapBytes.begin() + MapStartYOffset);
+    if (startChanges && !PatchMapFileStart(paths.map.c_str(), level.info.startX, level.info.startY)) {
+        const int reason = errno;
+        return streams.Fail("cannot write the start position into " + paths.map + ": " + std::strerror(reason) +
+                            "; nothing was written");
+    }
+    if (!WriteFile(paths.edt, edt, streams)) {
+        if (startChanges) streams.Warn("the start position in " + paths.map + " was already written");
+        return Failed;
+    }
+    streams.out << "wrote " << paths.edt << " (" << level.buildings.size() << " buildings, " << level.units.size()
+                << " units) and the start position " << level.info.startX << ", " << level.info.startY << " into "
+                << paths.map << "\n";
+    return Succeeded;
+}
+
+int RunRender(const CommandArguments& arguments, Streams& streams) {
+    const std::string command = std::string(ProgramName) + " render";
+    if (!arguments.output) {
+        streams.err << command << ": the PNG file is missing: give -o FILE.png (see '" << command << " --help')\n";
+        return BadArguments;
+    }
+    int cellSize = 10;
+    if (arguments.cell) {
+        if (*arguments.cell != "10" && *arguments.cell != "20" && *arguments.cell != "40") {
+            streams.err << command << ": --cell takes 10, 20 or 40, not '" << *arguments.cell << "'\n";
+            return BadArguments;
+        }
+        cellSize = std::stoi(*arguments.cell);
+    }
+    LevelPaths paths;
+    LevelRecords level;
+    if (!ReadLevelArgument(arguments.operands[0], paths, level, streams)) return Failed;
+    const Canvas picture = RenderLevel(level, cellSize, arguments.whole);
+    std::vector<uint8_t> png;
+    std::string error;
+    if (!EncodePng(picture, png, error)) return streams.Fail(error);
+    if (!WriteFile(*arguments.output, png, streams)) return Failed;
+    streams.out << "wrote " << *arguments.output << " (" << picture.Width() << " x " << picture.Height()
+                << " pixels)\n";
+    return Succeeded;
+}
+
+struct Command {
+    CommandSpec spec;
+    int (*run)(const CommandArguments&, Streams&);
+};
+
+constexpr Command Commands[] = {
+    {{"info", InfoHelp, 1, 1, false, false}, RunInfo},
+    {{"check", CheckHelp, 0, 1, false, false}, RunCheck},
+    {{"export", ExportHelp, 1, 1, true, false}, RunExport},
+    {{"import", ImportHelp, 2, 2, false, false}, RunImport},
+    {{"render", RenderHelp, 1, 1, true, true}, RunRender},
+};
+
+}  // namespace
+
+int RunLevelTool(const std::vector<std::string>& arguments, std::istream& in, std::ostream& out, std::ostream& err) {
+    Streams streams{in, out, err};
+    if (arguments.empty()) {
+        err << ToolHelp;
+        return BadArguments;
+    }
+    const std::string& name = arguments[0];
+    if (name == "--help" || name == "-h" || name == "help") {
+        out << ToolHelp;
+        return Succeeded;
+    }
+    for (const Command& command : Commands) {
+        if (name != command.spec.name) continue;
+        CommandArguments parsed;
+        if (!ParseCommandArguments(command.spec, std::span(arguments).subspan(1), parsed, streams)) return BadArguments;
+        if (parsed.help) {
+            out << command.spec.help;
+            return Succeeded;
+        }
+        return command.run(parsed, streams);
+    }
+    err << ProgramName << ": unknown command '" << name << "' (see '" << ProgramName << " --help')\n";
+    return BadArguments;
+}

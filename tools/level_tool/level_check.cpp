@@ -1,0 +1,367 @@
+// The checks. The .edt is walked record by record the way the editor reads it,
+// to find where it is cut short or where the editor would stop reading; the
+// values are then taken from the editor's own parse, so a finding is about
+// what the editor really sees.
+#include "tools/level_tool/level_check.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <utility>
+
+#include "input/information_commands.h"
+#include "level/byte_stream.h"
+#include "level/edt_format.h"
+#include "tools/level_tool/kind_labels.h"
+
+namespace {
+
+// The add commands stop at one past their limits.
+constexpr int32_t MostBuildings = BuildingAddLimit + 1;
+constexpr int32_t MostUnits = UnitAddLimit + 1;
+constexpr int32_t NeutralSide = 2;
+
+struct Findings {
+    std::vector<Finding>& list;
+    std::string file;
+
+    void Add(Severity severity, std::string object, std::string message) {
+        list.push_back({file, severity, std::move(object), std::move(message)});
+    }
+    void Error(std::string message) { Add(Severity::Error, "", std::move(message)); }
+    void Error(const std::string& object, std::string message) { Add(Severity::Error, object, std::move(message)); }
+    void Warning(const std::string& object, std::string message) { Add(Severity::Warning, object, std::move(message)); }
+
+    // value within lowest..highest, or a finding "what is V, outside L..H".
+    void Range(const std::string& object, const std::string& what, int32_t value, int32_t lowest, int32_t highest,
+               const std::string& why = "") {
+        if (value >= lowest && value <= highest) return;
+        Error(object, what + " is " + std::to_string(value) + ", outside " + std::to_string(lowest) + ".." +
+                          std::to_string(highest) + why);
+    }
+};
+
+std::string Plural(size_t count, const char* one, const char* many) {
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+std::string Numbered(const char* what, size_t n) { return std::string(what) + " " + std::to_string(n); }
+
+// ---- the .map
+
+// The map's size when the editor takes it.
+std::optional<MapHeader> CheckMap(const LevelFileBytes& map, std::vector<Finding>& list) {
+    Findings findings{list, map.path};
+    const std::vector<uint8_t>& bytes = *map.bytes;
+    MapHeader header;
+    const MapSizeCheck check = ReadMapHeader(bytes, header);
+    if (check == MapSizeCheck::HeaderCut) {
+        findings.Error("cut short: " + MapRefusal(check, bytes.size(), header));
+        return std::nullopt;
+    }
+    if (check != MapSizeCheck::Fits) {
+        findings.Error("the editor refuses this map: " + MapRefusal(check, bytes.size(), header));
+        return std::nullopt;
+    }
+    const int64_t needed = MapCellsOffset + MapCellRecordSize * header.columns * header.rows;
+    if (int64_t(bytes.size()) < needed)
+        findings.Error("cut short: " + std::to_string(bytes.size()) + " bytes, but " + std::to_string(header.columns) +
+                       " x " + std::to_string(header.rows) + " cells need " + std::to_string(needed) +
+                       "; the editor reads the missing cells as plain ground");
+    // The game's screen shows 20 x 15 cells, and the start position keeps it on the map.
+    findings.Range("", "start column", header.startX, 0, std::max(0, header.columns - GameScreenColumns),
+                   " (the game's screen is " + std::to_string(GameScreenColumns) + " columns wide)");
+    findings.Range("", "start row", header.startY, 0, std::max(0, header.rows - GameScreenRows),
+                   " (the game's screen is " + std::to_string(GameScreenRows) + " rows high)");
+    return header;
+}
+
+// ---- the .edt: its structure
+
+struct EdtLayout {
+    bool headerWhole = false;
+};
+
+// Walks the records as the editor does and reports a file that ends inside a
+// record or before its end tag, a record the editor stops at, and bytes after
+// the end tag.
+EdtLayout CheckEdtLayout(const std::vector<uint8_t>& bytes, Findings& findings) {
+    EdtLayout layout;
+    const size_t size = bytes.size();
+    if (size < EdtHeaderSize) {
+        findings.Error("cut short: " + std::to_string(size) + " bytes, but the header alone takes " +
+                       std::to_string(EdtHeaderSize));
+        return layout;
+    }
+    layout.headerWhole = true;
+    size_t at = EdtHeaderSize;
+    size_t buildingCount = 0, unitCount = 0;
+    for (; at < size && bytes[at] == BuildingTag; at += BuildingRecordSize) {
+        ++buildingCount;
+        if (at + BuildingRecordSize > size) {
+            findings.Error(Numbered("building", buildingCount),
+                           "cut short: the file ends inside this record (" + std::to_string(size - at) + " of " +
+                               std::to_string(BuildingRecordSize) + " bytes)");
+            return layout;
+        }
+    }
+    for (; at < size && bytes[at] == UnitTag; at += UnitRecordSize) {
+        ++unitCount;
+        if (at + UnitRecordSize > size) {
+            findings.Error(Numbered("unit", unitCount), "cut short: the file ends inside this record (" +
+                                                            std::to_string(size - at) + " of " +
+                                                            std::to_string(UnitRecordSize) + " bytes)");
+            return layout;
+        }
+    }
+    const size_t left = size - at;
+    const bool endTagFollows =
+        left >= EndTag.size() && std::equal(EndTag.begin(), EndTag.end(), bytes.begin() + std::ptrdiff_t(at));
+    if (endTagFollows) {
+        if (left > EndTag.size())
+            findings.Warning("", Plural(left - EndTag.size(), "byte", "bytes") +
+                                     " after the end tag; the editor does not read them and saving drops them");
+        return layout;
+    }
+    const bool endTagCut =
+        left < EndTag.size() && std::equal(bytes.begin() + std::ptrdiff_t(at), bytes.end(), EndTag.begin());
+    if (endTagCut) {
+        findings.Error("cut short: the file ends " + std::string(left == 0 ? "before" : "inside") + " its end tag, after " +
+                       Plural(buildingCount, "building", "buildings") + " and " + Plural(unitCount, "unit", "units"));
+        return layout;
+    }
+    const std::string what = bytes[at] == BuildingTag ? std::string("a building record after the units")
+                                                      : "byte " + std::to_string(bytes[at]) +
+                                                            ", neither a record tag nor the end tag,";
+    findings.Error(what + " at offset " + std::to_string(at) + ": the editor stops reading there and saving drops the " +
+                   Plural(left, "byte", "bytes") + " from there on");
+    return layout;
+}
+
+// ---- the .edt: the mission information
+
+void CheckMission(const LevelInfo& info, Findings& findings) {
+    static const char* const AirForceNames[AirForceTypes] = {"bombers", "astral bombs", "troop transports",
+                                                             "chain bombing", "fighters"};
+    const auto bothSides = [&](const std::string& what, const int32_t (&values)[2], int32_t highest) {
+        for (int side = 0; side < 2; ++side)
+            findings.Range("", what + " of side " + std::to_string(side), values[side], 0, highest);
+    };
+    bothSides("credits", info.credits, CreditsCap);
+    bothSides("research points", info.researchPoints, ResearchPointsCap);
+    for (int type = 0; type < AirForceTypes; ++type) bothSides(AirForceNames[type], info.airForces[type], MostAirForces);
+    for (int tower = 0; tower < TowerKinds; ++tower)
+        bothSides("tower switch for " + BuildingKindLabel(KindSmallTower + tower), info.towersAllowed[tower], 1);
+    bothSides("PVT switch", info.pvtFlag, 1);
+    findings.Range("", "limit switch", info.limitEnabled, 0, 1);
+    // A limit that is off is saved as zeros, whatever the file holds.
+    if (info.limitEnabled == 0) return;
+    findings.Range("", "limit time", info.limitTime, 0, LongestLimitTime);
+    findings.Range("", "limit type", info.limitType, 0, LastLimitType);
+}
+
+// ---- the .edt: buildings
+
+// Where a building record keeps its production levels 1..5, a slot each.
+constexpr size_t ProducedOffset = 12;
+
+// The produced-item bytes of building record `index` (from 0), levels 1..5.
+std::array<int, ProductionLevels> FileLevels(const std::vector<uint8_t>& bytes, size_t index) {
+    std::array<int, ProductionLevels> levels{};
+    const size_t record = EdtHeaderSize + BuildingRecordSize * index;
+    for (size_t level = 0; level < ProductionLevels; ++level) levels[level] = bytes[record + ProducedOffset + SlotSize * level];
+    return levels;
+}
+
+// "4, 0, 7, 0, 0": five production levels, `step` apart.
+template <typename Value>
+std::string LevelList(const Value* levels, size_t step = 1) {
+    std::string list;
+    for (size_t level = 0; level < ProductionLevels; ++level)
+        list += (level > 0 ? ", " : "") + std::to_string(int(levels[level * step]));
+    return list;
+}
+
+std::string KindOf(int32_t kind) { return " for " + BuildingKindLabel(kind); }
+
+void CheckProduction(const Building& building, const std::array<int, ProductionLevels>& fileLevels,
+                     const std::string& object, Findings& findings) {
+    const int32_t kind = building.kind;
+    // The editor counts the levels that are not empty; one after an empty
+    // level is then beyond the count, and saving moves or drops it.
+    const auto firstEmpty = std::find(fileLevels.begin(), fileLevels.end(), 0);
+    if (std::any_of(firstEmpty, fileLevels.end(), [](int item) { return item != 0; })) {
+        std::vector<uint8_t> saved;
+        AppendBuildingRecord(saved, building);
+        findings.Error(object, "production levels " + LevelList(fileLevels.data()) + " have a gap: the editor takes " +
+                                   Plural(size_t(building.researchable), "level", "levels") +
+                                   " in use and saving writes " + LevelList(saved.data() + ProducedOffset, SlotSize));
+    }
+    findings.Range(object, "researchable", building.researchable, 0, MaxResearchable(kind), KindOf(kind));
+    findings.Range(object, "researched", building.researched, 0, building.researchable,
+                   " (the levels in use)");
+    const BuildingKindRule& rule = BuildingKindRuleOf(kind);
+    const int32_t used = std::min(building.researchable, int32_t(ProductionLevels));
+    for (int level = 1; level <= used; ++level) {
+        const int32_t item = building.produced[level];
+        const std::string slot = "production level " + std::to_string(level) + " ";
+        if (item < rule.firstItem || item > rule.lastItem) {
+            findings.Error(object, slot + "item " + std::to_string(item) + " is not one of " +
+                                       std::to_string(rule.firstItem) + ".." + std::to_string(rule.lastItem) +
+                                       KindOf(kind));
+        } else if (IsFactoryKind(kind) && UnitWeightClass(item) > FactoryClassCount(kind)) {
+            findings.Error(object, slot + "item " + ItemLabel(item) + " is a class-" +
+                                       std::to_string(UnitWeightClass(item)) + " unit, but " +
+                                       BuildingKindLabel(kind) + " builds classes 1.." +
+                                       std::to_string(FactoryClassCount(kind)));
+        }
+    }
+}
+
+struct Area {
+    int32_t x, y, width, height;
+};
+
+bool Overlap(const Area& a, const Area& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+}
+
+void CheckBuildings(const EdtContents& edt, const std::vector<uint8_t>& bytes, const std::optional<MapHeader>& map,
+                    Findings& findings) {
+    for (size_t i = 0; i < edt.buildings.size(); ++i) {
+        const Building& building = edt.buildings[i];
+        const std::string object = Numbered("building", i + 1);
+        if (!IsKnownBuildingKind(building.kind)) {
+            findings.Error(object, "kind " + std::to_string(building.kind) +
+                                       " is not a building kind (25..29, 100..108)");
+        } else {
+            const int32_t highestSide = HasProduction(building.kind) ? NeutralSide : 1;
+            findings.Range(object, "side", building.side, 0, highestSide, KindOf(building.kind));
+            if (HasProduction(building.kind)) CheckProduction(building, FileLevels(bytes, i), object, findings);
+        }
+        findings.Range(object, "satellite protection", building.satelliteProtection, 0, 1);
+        findings.Range(object, "health percent", building.healthPercent, 0, 100);
+        if (map && (building.x + building.width > map->columns || building.y + building.height > map->rows))
+            findings.Error(object, BuildingKindLabel(building.kind) + " at " + std::to_string(building.x) + ", " +
+                                       std::to_string(building.y) + " covers " + std::to_string(building.width) +
+                                       " x " + std::to_string(building.height) + " cells and reaches past the " +
+                                       std::to_string(map->columns) + " x " + std::to_string(map->rows) + " map");
+    }
+    for (size_t i = 0; i < edt.buildings.size(); ++i)
+        for (size_t j = 0; j < i; ++j) {
+            const Building& a = edt.buildings[i];
+            const Building& b = edt.buildings[j];
+            if (Overlap({a.x, a.y, a.width, a.height}, {b.x, b.y, b.width, b.height}))
+                findings.Warning(Numbered("building", i + 1), "overlaps building " + std::to_string(j + 1));
+        }
+}
+
+void CheckUnits(const EdtContents& edt, const std::optional<MapHeader>& map, Findings& findings) {
+    std::map<std::pair<int32_t, int32_t>, size_t> firstOnCell;
+    for (size_t i = 0; i < edt.units.size(); ++i) {
+        const Unit& unit = edt.units[i];
+        const std::string object = Numbered("unit", i + 1);
+        const bool knownKind = (unit.kind >= FirstFamilyUnitKind && unit.kind <= LastFamilyUnitKind) ||
+                               (unit.kind >= FirstSingleUnitKind && unit.kind <= LastSingleUnitKind);
+        if (!knownKind)
+            findings.Error(object, "kind " + std::to_string(unit.kind) + " is not a unit kind (1..15, 40..46)");
+        findings.Range(object, "side", unit.side, 0, 1);
+        if (map && (unit.x >= map->columns || unit.y >= map->rows))
+            findings.Error(object, "cell " + std::to_string(unit.x) + ", " + std::to_string(unit.y) + " is off the " +
+                                       std::to_string(map->columns) + " x " + std::to_string(map->rows) + " map");
+        const auto [place, first] = firstOnCell.try_emplace({unit.x, unit.y}, i + 1);
+        if (!first)
+            findings.Warning(object, "on the same cell " + std::to_string(unit.x) + ", " + std::to_string(unit.y) +
+                                         " as unit " + std::to_string(place->second));
+    }
+}
+
+void CheckEdt(const LevelFileBytes& edt, const std::optional<MapHeader>& map, std::vector<Finding>& list) {
+    Findings findings{list, edt.path};
+    const std::vector<uint8_t>& bytes = *edt.bytes;
+    const EdtLayout layout = CheckEdtLayout(bytes, findings);
+    if (!layout.headerWhole) return;
+    const EdtContents contents = ParseEdt(bytes);
+    CheckMission(contents.info, findings);
+    if (contents.buildings.size() > size_t(MostBuildings))
+        findings.Error(Plural(contents.buildings.size(), "building", "buildings") + "; the editor keeps at most " +
+                       std::to_string(MostBuildings));
+    if (contents.units.size() > size_t(MostUnits))
+        findings.Error(Plural(contents.units.size(), "unit", "units") + "; the editor keeps at most " +
+                       std::to_string(MostUnits));
+    CheckBuildings(contents, bytes, map, findings);
+    CheckUnits(contents, map, findings);
+}
+
+// A file of the pair that cannot be checked: missing, or unreadable.
+bool Present(const LevelFileBytes& file, const LevelFileBytes& other, std::vector<Finding>& list) {
+    if (file.bytes) return true;
+    Findings findings{list, file.path};
+    if (!file.unreadable.empty())
+        findings.Error(file.unreadable);
+    else
+        findings.Error("missing; the level has " + other.path + " but no " + file.path);
+    return false;
+}
+
+LevelFileBytes ReadForCheck(const std::string& path) {
+    LevelFileBytes file{path, std::nullopt, ""};
+    std::error_code ignored;
+    if (!std::filesystem::exists(path, ignored)) return file;
+    std::vector<uint8_t> bytes;
+    std::string error;
+    if (ReadFileBytes(path, bytes, error))
+        file.bytes = std::move(bytes);
+    else
+        file.unreadable = error;
+    return file;
+}
+
+}  // namespace
+
+std::string FormatFinding(const Finding& finding) {
+    std::string line = finding.file + (finding.severity == Severity::Error ? ": error: " : ": warning: ");
+    if (!finding.object.empty()) line += finding.object + ": ";
+    return line + finding.message;
+}
+
+std::vector<Finding> CheckLevelBytes(const LevelFileBytes& map, const LevelFileBytes& edt) {
+    std::vector<Finding> list;
+    std::optional<MapHeader> header;
+    if (Present(map, edt, list)) header = CheckMap(map, list);
+    if (Present(edt, map, list)) CheckEdt(edt, header, list);
+    return list;
+}
+
+std::vector<Finding> CheckLevel(const LevelPaths& paths) {
+    return CheckLevelBytes(ReadForCheck(paths.map), ReadForCheck(paths.edt));
+}
+
+bool CheckFolder(const std::string& folder, FolderCheck& result, std::string& error) {
+    result = FolderCheck{};
+    std::error_code failure;
+    if (!std::filesystem::is_directory(folder, failure)) {
+        error = "cannot check " + folder + ": " + (failure ? failure.message() : "not a folder");
+        return false;
+    }
+    for (int number = 0; number <= 23; ++number) {
+        char base[4];
+        std::snprintf(base, sizeof base, "M%02d", number);
+        const std::filesystem::path name = folder == "." ? std::filesystem::path(base) : std::filesystem::path(folder) / base;
+        const LevelPaths paths{name.string() + ".map", name.string() + ".edt"};
+        std::error_code ignored;
+        if (!std::filesystem::exists(paths.map, ignored) && !std::filesystem::exists(paths.edt, ignored)) continue;
+        ++result.levels;
+        for (Finding& finding : CheckLevel(paths)) {
+            ++(finding.severity == Severity::Error ? result.errors : result.warnings);
+            result.findings.push_back(std::move(finding));
+        }
+    }
+    if (result.levels == 0) {
+        error = "no levels in " + folder + " (looked for M00.map, M00.edt .. M23.map, M23.edt)";
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,330 @@
+// Reading a level from JSON. Every value is checked against what the files
+// can store before anything is kept, and every problem is reported with its
+// path in the document, so a bad document is refused as a whole and can be
+// fixed in one go.
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <initializer_list>
+#include <set>
+
+#include "tools/level_tool/level_json.h"
+#include "tools/level_tool/level_json_keys.h"
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// What the files can store for a value: its bounds and, for the message, where
+// they come from.
+struct Storable {
+    int64_t lowest;
+    int64_t highest;
+    const char* reason;
+};
+
+constexpr Storable ByteField{0, 255, "the .edt keeps it in a byte"};
+constexpr Storable WordField{0, 65535, "the .edt keeps it in 16 bits"};
+// Unit positions go to the .edt as cell x 32 + 16 in 16 bits.
+constexpr Storable UnitCell{0, 2047, "the .edt keeps the cell x 32 + 16 in 16 bits"};
+// The starting position goes to the .map as cell x 32 in 16 bits.
+constexpr Storable StartCell{0, 2047, "the .map keeps the cell x 32 in 16 bits"};
+// The file has five production levels and tells how many are in use by the
+// ones that are not empty.
+constexpr Storable ResearchableCount{0, ProductionLevels, "the .edt has 5 production levels"};
+// The .edt stores these kinds one row higher, so row 256 is byte 255.
+constexpr Storable RaisedRow{0, 256, "the .edt keeps the row above it in a byte"};
+constexpr Storable MapColumns{1, MapGridColumns, "the editor's grid has room for 96 columns"};
+constexpr Storable MapRows{1, MapGridRows, "the editor's grid has room for 80 rows"};
+constexpr Storable AnyInteger{INT32_MIN, INT32_MAX, "the tool keeps 32-bit integers"};
+
+std::string Member(const std::string& path, const std::string& key) { return path.empty() ? key : path + "." + key; }
+std::string Element(const std::string& path, size_t index) { return path + "[" + std::to_string(index) + "]"; }
+std::string Where(const std::string& path) { return path.empty() ? "top level" : path; }
+
+std::string Describe(const Json& value) {
+    switch (value.type()) {
+    case Json::value_t::object: return "an object";
+    case Json::value_t::array: return "a list";
+    case Json::value_t::string: return "the text " + value.dump();
+    case Json::value_t::null: return "null";
+    default: return value.dump();
+    }
+}
+
+struct Reader {
+    std::vector<std::string> errors;
+
+    void Fail(const std::string& path, const std::string& what) { errors.push_back(Where(path) + ": " + what); }
+
+    // An object with these keys: the required ones must be there, the
+    // optional ones may be, and no others.
+    bool Object(const Json& value, const std::string& path, std::initializer_list<const char*> required,
+                std::initializer_list<const char*> optional = {}) {
+        if (!value.is_object()) {
+            Fail(path, "expected an object, found " + Describe(value));
+            return false;
+        }
+        const auto known = [&](const std::string& key) {
+            const auto same = [&](const char* name) { return key == name; };
+            return std::any_of(required.begin(), required.end(), same) ||
+                   std::any_of(optional.begin(), optional.end(), same);
+        };
+        bool whole = true;
+        for (const auto& [key, child] : value.items())
+            if (!known(key)) {
+                Fail(Member(path, key), "unknown key");
+                whole = false;
+            }
+        for (const char* key : required)
+            if (!value.contains(key)) {
+                Fail(path, std::string("missing key \"") + key + "\"");
+                whole = false;
+            }
+        return whole;
+    }
+
+    void Integer(const Json& value, const std::string& path, const Storable& storable, int32_t& out) {
+        if (!value.is_number_integer()) {
+            Fail(path, "expected an integer, found " + Describe(value));
+            return;
+        }
+        // Beyond the range of int64 only an unsigned value can be.
+        const bool huge = value.is_number_unsigned() && value.get<uint64_t>() > uint64_t(INT64_MAX);
+        const int64_t number = huge ? INT64_MAX : value.get<int64_t>();
+        if (huge || number < storable.lowest || number > storable.highest) {
+            Fail(path, value.dump() + " cannot be stored: " + storable.reason + " (" + std::to_string(storable.lowest) +
+                           ".." + std::to_string(storable.highest) + ")");
+            return;
+        }
+        out = int32_t(number);
+    }
+
+    // A list of exactly `count` integers.
+    void Integers(const Json& value, const std::string& path, const Storable& storable, int32_t* out, size_t count,
+                  const char* items) {
+        if (!value.is_array() || value.size() != count) {
+            Fail(path, "expected a list of " + std::to_string(count) + " " + items + ", found " +
+                           (value.is_array() ? "a list of " + std::to_string(value.size()) : Describe(value)));
+            return;
+        }
+        for (size_t i = 0; i < count; ++i) Integer(value[i], Element(path, i), storable, out[i]);
+    }
+
+    void PerSide(const Json& value, const std::string& path, const Storable& storable, int32_t (&out)[2]) {
+        Integers(value, path, storable, out, 2, "values (side 0, side 1)");
+    }
+
+    void Levels(const Json& value, const std::string& path, int32_t (&out)[ProductionLevels + 1]) {
+        Integers(value, path, ByteField, out + 1, ProductionLevels, "values (levels 1 to 5)");
+    }
+
+    // A table of per-side pairs keyed by name: air forces, towers.
+    void NamedPairs(const Json& value, const std::string& path, const char* const* keys, int32_t (*out)[2]) {
+        if (!Object(value, path, {keys[0], keys[1], keys[2], keys[3], keys[4]})) return;
+        for (int i = 0; i < 5; ++i) PerSide(value[keys[i]], Member(path, keys[i]), ByteField, out[i]);
+    }
+
+    void Mission(const Json& value, const std::string& path, LevelInfo& info) {
+        if (!Object(value, path,
+                    {"credits", "researchPoints", "airForces", "towersAllowed", "pvtFlag", "limit", "opaque4",
+                     "opaqueSide", "opaque256"}))
+            return;
+        PerSide(value["credits"], Member(path, "credits"), WordField, info.credits);
+        PerSide(value["researchPoints"], Member(path, "researchPoints"), WordField, info.researchPoints);
+        static_assert(AirForceTypes == 5 && TowerKinds == 5);
+        NamedPairs(value["airForces"], Member(path, "airForces"), AirForceKeys, info.airForces);
+        NamedPairs(value["towersAllowed"], Member(path, "towersAllowed"), TowerKeys, info.towersAllowed);
+        PerSide(value["pvtFlag"], Member(path, "pvtFlag"), ByteField, info.pvtFlag);
+        const std::string limit = Member(path, "limit");
+        if (Object(value["limit"], limit, {"enabled", "time", "type"})) {
+            Integer(value["limit"]["enabled"], Member(limit, "enabled"), ByteField, info.limitEnabled);
+            Integer(value["limit"]["time"], Member(limit, "time"), ByteField, info.limitTime);
+            Integer(value["limit"]["type"], Member(limit, "type"), ByteField, info.limitType);
+        }
+        Integer(value["opaque4"], Member(path, "opaque4"), ByteField, info.opaque4);
+        PerSide(value["opaqueSide"], Member(path, "opaqueSide"), ByteField, info.opaqueSide);
+        Integer(value["opaque256"], Member(path, "opaque256"), ByteField, info.opaque256);
+    }
+
+    void Start(const Json& value, const std::string& path, LevelInfo& info) {
+        if (!Object(value, path, {"x", "y"})) return;
+        Integer(value["x"], Member(path, "x"), StartCell, info.startX);
+        Integer(value["y"], Member(path, "y"), StartCell, info.startY);
+    }
+
+    // Width and height follow the kind; a document may leave them out, but
+    // one that gives them must agree, so an edit of the kind alone is not
+    // mistaken for a change of footprint.
+    void Footprint(const Json& value, const std::string& path, const Building& building) {
+        const size_t before = errors.size();
+        int32_t width = building.width, height = building.height;
+        if (value.contains("width")) Integer(value["width"], Member(path, "width"), AnyInteger, width);
+        if (value.contains("height")) Integer(value["height"], Member(path, "height"), AnyInteger, height);
+        if (errors.size() == before && (width != building.width || height != building.height))
+            Fail(path, "width and height " + std::to_string(width) + " x " + std::to_string(height) +
+                           " do not match kind " + std::to_string(building.kind) + ", which is " +
+                           std::to_string(building.width) + " x " + std::to_string(building.height) +
+                           " (leave them out or give the kind's footprint)");
+    }
+
+    void OneBuilding(const Json& value, const std::string& path, Building& building) {
+        if (!Object(value, path,
+                    {"kind", "side", "x", "y", "healthPercent", "hitPoints", "satelliteProtection", "researchable",
+                     "researched", "produced", "classOffset"},
+                    {"width", "height"}))
+            return;
+        const size_t before = errors.size();
+        Integer(value["kind"], Member(path, "kind"), ByteField, building.kind);
+        ApplyFootprint(building);
+        Integer(value["side"], Member(path, "side"), ByteField, building.side);
+        Integer(value["x"], Member(path, "x"), ByteField, building.x);
+        Integer(value["y"], Member(path, "y"), StoredOneRowHigher(building.kind) ? RaisedRow : ByteField, building.y);
+        Integer(value["healthPercent"], Member(path, "healthPercent"), ByteField, building.healthPercent);
+        Integer(value["hitPoints"], Member(path, "hitPoints"), WordField, building.hitPoints);
+        Integer(value["satelliteProtection"], Member(path, "satelliteProtection"), ByteField,
+                building.satelliteProtection);
+        Integer(value["researchable"], Member(path, "researchable"), ResearchableCount, building.researchable);
+        Integer(value["researched"], Member(path, "researched"), ByteField, building.researched);
+        Levels(value["produced"], Member(path, "produced"), building.produced);
+        Levels(value["classOffset"], Member(path, "classOffset"), building.classOffset);
+        if (errors.size() == before) Footprint(value, path, building);
+    }
+
+    void OneUnit(const Json& value, const std::string& path, Unit& unit) {
+        if (!Object(value, path, {"kind", "side", "x", "y"})) return;
+        Integer(value["kind"], Member(path, "kind"), ByteField, unit.kind);
+        Integer(value["side"], Member(path, "side"), ByteField, unit.side);
+        Integer(value["x"], Member(path, "x"), UnitCell, unit.x);
+        Integer(value["y"], Member(path, "y"), UnitCell, unit.y);
+    }
+
+    template <typename Record, typename ReadOne>
+    void List(const Json& value, const std::string& path, std::vector<Record>& records, ReadOne readOne) {
+        if (!value.is_array()) {
+            Fail(path, "expected a list, found " + Describe(value));
+            return;
+        }
+        records.assign(value.size(), Record{});
+        for (size_t i = 0; i < value.size(); ++i) (this->*readOne)(value[i], Element(path, i), records[i]);
+    }
+
+    void Map(const Json& value, const std::string& path, MapGrid& grid) {
+        if (!Object(value, path, {"columns", "rows", "terrain"})) return;
+        const size_t before = errors.size();
+        Integer(value["columns"], Member(path, "columns"), MapColumns, grid.columns);
+        Integer(value["rows"], Member(path, "rows"), MapRows, grid.rows);
+        if (errors.size() != before) return;
+        const std::string terrain = Member(path, "terrain");
+        const Json& rows = value["terrain"];
+        if (!rows.is_array() || rows.size() != size_t(grid.rows)) {
+            Fail(terrain, "expected a list of " + std::to_string(grid.rows) + " rows, found " +
+                              (rows.is_array() ? "a list of " + std::to_string(rows.size()) : Describe(rows)));
+            return;
+        }
+        for (size_t row = 0; row < rows.size(); ++row)
+            Integers(rows[row], Element(terrain, row), AnyInteger, grid.cells[row], size_t(grid.columns), "cell values");
+    }
+};
+
+// nlohmann keeps one of two equal keys without a word; the level would then
+// depend on which, so a key given twice is an error. The callback sees the
+// document as it is parsed and keeps where it is, to name the place; the path
+// is spelled out only for a key given twice, so a deeply nested document
+// costs no more than its depth.
+struct DuplicateKeyFinder {
+    struct Frame {
+        bool object;
+        std::set<std::string> keys;
+        std::string key;      // the member being read, in an object
+        size_t elements = 0;  // the elements begun so far, in a list
+    };
+    std::vector<Frame> frames;
+    std::vector<std::string>& errors;
+
+    std::string PathTo(size_t depth) const {
+        std::string path;
+        for (size_t i = 0; i < depth; ++i)
+            path = frames[i].object ? Member(path, frames[i].key) : Element(path, frames[i].elements - 1);
+        return path;
+    }
+
+    void Begin(bool object) {
+        if (!frames.empty() && !frames.back().object) ++frames.back().elements;
+        frames.push_back({object, {}, {}, 0});
+    }
+
+    bool operator()(int, Json::parse_event_t event, Json& parsed) {
+        switch (event) {
+        case Json::parse_event_t::object_start: Begin(true); break;
+        case Json::parse_event_t::array_start: Begin(false); break;
+        case Json::parse_event_t::object_end:
+        case Json::parse_event_t::array_end:
+            if (!frames.empty()) frames.pop_back();
+            break;
+        case Json::parse_event_t::key:
+            if (!frames.empty()) {
+                Frame& frame = frames.back();
+                frame.key = parsed.get<std::string>();
+                if (!frame.keys.insert(frame.key).second)
+                    errors.push_back(PathTo(frames.size()) + ": the key is given twice");
+            }
+            break;
+        case Json::parse_event_t::value:
+            if (!frames.empty() && !frames.back().object) ++frames.back().elements;
+            break;
+        }
+        return true;
+    }
+};
+
+// "[json.exception.parse_error.101] parse error at line 2, ..." without the
+// library's tag.
+std::string ParseErrorText(const std::exception& error) {
+    std::string text = error.what();
+    const size_t tagEnd = text.find("] ");
+    return tagEnd == std::string::npos ? text : text.substr(tagEnd + 2);
+}
+
+}  // namespace
+
+LevelFromJsonResult LevelFromJson(std::string_view text) {
+    LevelFromJsonResult result;
+    Reader reader;
+    Json document;
+    try {
+        std::vector<std::string> duplicates;
+        DuplicateKeyFinder finder{{}, duplicates};
+        document = Json::parse(text.begin(), text.end(), std::ref(finder));
+        if (!duplicates.empty()) {
+            result.errors = duplicates;
+            return result;
+        }
+    } catch (const Json::exception& error) {
+        result.errors.push_back("not valid JSON: " + ParseErrorText(error));
+        return result;
+    }
+
+    if (!reader.Object(document, "", {"format", "version", "start", "mission", "buildings", "units"}, {"map"})) {
+        result.errors = reader.errors;
+        return result;
+    }
+    if (document["format"] != LevelJsonFormat) {
+        reader.Fail("format", std::string("expected \"") + LevelJsonFormat + "\", found " + Describe(document["format"]));
+    } else if (document["version"] != LevelJsonVersion) {
+        reader.Fail("version", "this tool reads version " + std::to_string(LevelJsonVersion) + ", found " +
+                                   Describe(document["version"]));
+    } else {
+        LevelRecords& level = result.level;
+        reader.Start(document["start"], "start", level.info);
+        reader.Mission(document["mission"], "mission", level.info);
+        reader.List(document["buildings"], "buildings", level.buildings, &Reader::OneBuilding);
+        reader.List(document["units"], "units", level.units, &Reader::OneUnit);
+        if (document.contains("map")) {
+            result.hasMap = true;
+            reader.Map(document["map"], "map", level.grid);
+        }
+    }
+    result.errors = std::move(reader.errors);
+    return result;
+}
