@@ -87,5 +87,31 @@ wait_for_pixel() {
     return 1
 }
 
+# The editor's message boxes are captioned " 返回 "; xdotool cannot match Chinese,
+# so the caption is known by its blanks.
+MESSAGE_BOX_TITLE='^ .* $'
+
+# answer_message_box BOX_ID KEY [SECONDS]: once the box has the focus, holds KEY
+# down until the box has closed. The box reads keys as events, but a key held until
+# it has gone cannot slip between two keyboard polls of a program either. False
+# when the box is still up.
+HELD_KEY=""
+answer_message_box() {
+    local box=$1 key=$2 limit=${3:-10}
+    local deadline=$(( $(date +%s%N) / 1000000 + limit * 1000 ))
+    while [ "$(xdotool getwindowfocus 2>/dev/null)" != "$box" ] \
+        && [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ]; do sleep 0.02; done
+    xdotool keydown "$key"
+    HELD_KEY=$key
+    while xdotool search --onlyvisible --name "$MESSAGE_BOX_TITLE" >/dev/null 2>&1 \
+        && [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ]; do sleep 0.02; done
+    xdotool keyup "$key"
+    HELD_KEY=""
+    ! xdotool search --onlyvisible --name "$MESSAGE_BOX_TITLE" >/dev/null 2>&1
+}
+
+# release_held_key: for an exit trap, so no key stays down.
+release_held_key() { [ -n "$HELD_KEY" ] && xdotool keyup "$HELD_KEY" 2>/dev/null; HELD_KEY=""; }
+
 # close_window WINDOW_ID: asks the window to close as a window manager's close button would.
 close_window() { "${X_CLOSE_WINDOW:?build the x-close-window helper first}" "$1"; }

@@ -28,11 +28,12 @@ name=$(xdotool getwindowname "$window")
 # The window icon comes from icon group 1000: 32 by 32 pixels.
 xprop -id "$window" _NET_WM_ICON 2>/dev/null | grep -q 'Icon (32 x 32)' || fail "the window has no 32 by 32 icon"
 
-# Before a level is loaded the map view is an empty grid on the background.
-wait_for_pixel "$window" 5 5 "45,50,46" 10 || fail "the first cell never showed the background"
+# Before a level is loaded the map view shows the background between black grid
+# lines, bordered in black on its right.
+wait_for_pixel "$window" 5 5 "45,50,46" 10 || fail "the map view's first cell never showed the background"
 shot="$workdir/shot.png"
 window_png "$window" "$shot"
-for point in "15 15 45,50,46" "635 635 45,50,46" "0 0 0,0,0" "10 300 0,0,0"; do
+for point in "0 0 0,0,0" "470 347 0,0,0" "640 320 0,0,0" "655 660 45,50,46" "669 694 45,50,46"; do
     set -- $point
     [ "$(pixel_of "$shot" "$1" "$2")" = "$3" ] || fail "pixel $1,$2 is $(pixel_of "$shot" "$1" "$2"), not $3"
 done

@@ -1,0 +1,134 @@
+// headless-render FOLDER SCRIPT OUTPUT.ppm: runs the editor on the headless
+// backend in FOLDER, feeds it the input events of SCRIPT and writes the frame it
+// last presented as a binary PPM. The end-to-end tests drive the real window with
+// the same script and compare its screenshot with this picture.
+//
+// A script line is one of
+//   move X Y                 the pointer moved to client pixel (X, Y)
+//   down X Y left|right      a button went down there
+//   up X Y left|right        a button went up there
+//   answer ok|cancel         the answer to the next message box
+// Blank lines and lines starting with # are skipped. Each message box the
+// editor opens is printed as "message: TEXT" (line breaks as \n).
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "engine/game_engine.h"
+#include "engine/headless/headless.h"
+
+namespace {
+
+// Long after the last event: the loop sleeps until then and the window closes.
+constexpr uint32_t CloseTick = 3'600'000;
+
+bool ParseButton(const std::string& word, bool& left) {
+    if (word != "left" && word != "right") return false;
+    left = word == "left";
+    return true;
+}
+
+// One script line into an event or an answer; false for a line it does not know.
+bool ReadScriptLine(const std::string& line) {
+    std::istringstream words(line);
+    std::string verb;
+    if (!(words >> verb) || verb[0] == '#') return true;
+    if (verb == "answer") {
+        std::string answer;
+        if (!(words >> answer) || (answer != "ok" && answer != "cancel")) return false;
+        headless::QueueAnswer(answer == "ok" ? platform::MessageAnswer::Ok : platform::MessageAnswer::Cancel);
+        return true;
+    }
+    platform::Event event;
+    if (!(words >> event.x >> event.y)) return false;
+    if (verb == "move") {
+        event.type = platform::EventType::MouseMove;
+    } else if (verb == "down" || verb == "up") {
+        event.type = verb == "down" ? platform::EventType::MouseDown : platform::EventType::MouseUp;
+        std::string button;
+        if (!(words >> button) || !ParseButton(button, event.leftButton)) return false;
+    } else {
+        return false;
+    }
+    std::string extra;
+    if (words >> extra) return false;
+    headless::PushEvent(event);
+    return true;
+}
+
+bool ReadScript(const char* path) {
+    std::ifstream script(path);
+    if (!script) {
+        std::fprintf(stderr, "headless-render: cannot read %s\n", path);
+        return false;
+    }
+    std::string line;
+    for (int number = 1; std::getline(script, line); ++number) {
+        if (!ReadScriptLine(line)) {
+            std::fprintf(stderr, "headless-render: %s:%d: cannot read \"%s\"\n", path, number, line.c_str());
+            return false;
+        }
+    }
+    return true;
+}
+
+bool WritePpm(const Canvas& frame, const std::string& path) {
+    std::vector<unsigned char> bytes;
+    bytes.reserve(size_t(frame.Width()) * size_t(frame.Height()) * 3);
+    for (int y = 0; y < frame.Height(); ++y) {
+        const Colour* row = frame.Row(y);
+        for (int x = 0; x < frame.Width(); ++x) {
+            bytes.push_back((row[x] >> 16) & 0xFF);
+            bytes.push_back((row[x] >> 8) & 0xFF);
+            bytes.push_back(row[x] & 0xFF);
+        }
+    }
+    std::ofstream out(path, std::ios::binary);
+    out << "P6\n" << frame.Width() << ' ' << frame.Height() << "\n255\n";
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    out.close();
+    return bool(out);
+}
+
+void PrintMessages() {
+    for (const headless::RecordedMessage& message : headless::Messages()) {
+        std::string text;
+        for (char c : message.text) text += c == '\n' ? std::string("\\n") : std::string(1, c);
+        std::printf("message: %s\n", text.c_str());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: headless-render FOLDER SCRIPT OUTPUT.ppm\n");
+        return 2;
+    }
+    // Both paths are taken before the working folder becomes the level folder.
+    const std::string output = std::filesystem::absolute(argv[3]).string();
+    headless::Reset();
+    if (!ReadScript(argv[2])) return 2;
+    std::error_code error;
+    std::filesystem::current_path(argv[1], error);
+    if (error) {
+        std::fprintf(stderr, "headless-render: %s: %s\n", argv[1], error.message().c_str());
+        return 2;
+    }
+    headless::CloseWindowAt(CloseTick);
+    const int exitCode = RunEditorProgram();
+    PrintMessages();
+    if (exitCode != 0) {
+        std::fprintf(stderr, "headless-render: the editor ended with code %d\n", exitCode);
+        return 1;
+    }
+    const Canvas& frame = headless::LastFrame();
+    if (frame.IsEmpty() || !WritePpm(frame, output)) {
+        std::fprintf(stderr, "headless-render: no frame written to %s\n", output.c_str());
+        return 1;
+    }
+    return 0;
+}
