@@ -16,7 +16,7 @@ launched=$(date +%s%N)
 pid=$!
 window=$(wait_for_window 'Tarnhold' 15)
 shot=$(mktemp --suffix=.png)
-until window_png "$window" "$shot" 2>/dev/null && [ "$(pixel_of "$shot" 0 0)" != "0,0,0" ]; do sleep 0.01; done
+until window_png "$window" "$shot" 2>/dev/null && [ "$(pixel_of "$shot" 5 5)" = "45,50,46" ]; do sleep 0.01; done
 shown=$(date +%s%N)
 echo "launch to first frame: $(( (shown - launched) / 1000000 )) ms (includes one screenshot round trip)"
 

@@ -1,14 +1,30 @@
-// The help pages: their controls and the page counter.
+// The help pages: their controls, texts, the About line and the page counter.
 #include "draw/help_screen.h"
 
 #include <algorithm>
 
 #include "draw/control_visibility.h"
+#include "draw/help_texts.h"
 #include "draw/palette.h"
 #include "draw/text_format.h"
+#include "engine/font.h"
 #include "input/editor_state.h"
 
 namespace {
+
+void DrawPageTexts(Canvas& canvas, int32_t page) {
+    if (page < 1 || page > HelpPageCount) return;
+    for (int block = 0; block < HelpBlocksPerPage; ++block)
+        canvas.DrawText(HelpBlocks[page - 1][block], HelpBlockRects[block], TextColour, TextLayout::TopLeftLines);
+}
+
+// Centred across its rectangle and set at its top, like the credit line.
+void DrawAboutLine(Canvas& canvas) {
+    const int width = AboutLineRect.right - AboutLineRect.left;
+    const int left = AboutLineRect.left + (width - TextWidth(AboutLine)) / 2;
+    canvas.DrawText(AboutLine, {left, AboutLineRect.top, AboutLineRect.right, AboutLineRect.bottom}, CreditColour,
+                    TextLayout::TopLeftLines);
+}
 
 constexpr char PageCounterPrefix[] = "页面： ";
 
@@ -26,5 +42,7 @@ void DrawPageCounter(Canvas& canvas, int32_t page) {
 
 void DrawHelpScreen(Canvas& canvas) {
     ShowHelpScreenControls(editorState.helpPage);
+    DrawPageTexts(canvas, editorState.helpPage);
+    DrawAboutLine(canvas);
     DrawPageCounter(canvas, editorState.helpPage);
 }

@@ -55,10 +55,9 @@ void OnActivate(WindowHandle) {}
 void OnDeactivate(WindowHandle) {}
 void OnJoystick(uint16_t) {}
 void OnFrame() {
-    // The counter runs 0..5039; the zoom keys' pacing reads it.
-    if (++editorState.frameCount == 5040) editorState.frameCount = 0;
+    // The zoom keys' pacing reads the counter.
+    if (++editorState.frameCount == FrameCountPeriod) editorState.frameCount = 0;
 }
-void OnKeys() {}
 
 void OnPaint(Canvas& target) { DrawFrame(target); }
 

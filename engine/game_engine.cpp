@@ -57,6 +57,7 @@ GameEngine::~GameEngine() {
 
 bool GameEngine::CreateMainWindow(int) {
     platform::WindowSpec spec;
+    spec.className = className;
     spec.title = title;
     spec.width = width;
     spec.height = height;

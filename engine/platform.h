@@ -28,6 +28,7 @@ struct Event {
 };
 
 struct WindowSpec {
+    const char* className = "";  // where the system registers windows by class
     const char* title = "";
     int width = 0, height = 0;  // the client area
     uint16_t iconId = 0, smallIconId = 0;

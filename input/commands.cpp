@@ -2,20 +2,12 @@
 // passes the visible control under a left press; the zoom keys pass 5 and 6.
 #include "input/commands.h"
 
+#include "input/attribute_commands.h"
+#include "input/information_commands.h"
 #include "input/level_commands.h"
 #include "input/object_commands.h"
 #include "input/screen_commands.h"
 #include "input/view_commands.h"
-
-namespace {
-// Attribute rows of the selected object: kind, side, health, satellite
-// protection, research and production levels.
-bool RunObjectAttributeCommand(int) { return false; }
-
-// The map-information page: both sides' mission values, the time limit and
-// the starting view.
-bool RunMapInformationCommand(int) { return false; }
-}  // namespace
 
 void RunClickCommand(int id) {
     switch (id) {

@@ -5,6 +5,9 @@
 
 #include <cstdint>
 
+// The frame counter runs 0..5039 and then starts again at 0.
+constexpr int32_t FrameCountPeriod = 5040;
+
 struct EditorState {
     int32_t levelNumber = 1;      // 0..23, the pair the load button opens
     bool mapLoaded = false;       // the level's .map file was read
@@ -28,9 +31,11 @@ struct EditorState {
     int32_t lastMouseY = 0;
     int32_t cursorCellX = 0;      // map cell under the pointer, as last painted
     int32_t cursorCellY = 0;
-    int32_t frameCount = 0;       // 0..5039, paces the zoom keys
+    int32_t frameCount = 0;       // 0..FrameCountPeriod - 1, paces the zoom keys
     int32_t lastZoomKeyFrame = 0;
     bool needsRepaint = false;    // the running handler changed something shown
+
+    bool operator==(const EditorState&) const = default;
 };
 
 extern EditorState editorState;

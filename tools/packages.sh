@@ -18,3 +18,6 @@ BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev unifont libgtest-de
 X_PACKAGES=(xvfb xdotool imagemagick x11-utils libx11-dev)
 # Only tests/fuzz/run_fuzzers.sh needs these: clang and its fuzzer runtime.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
+# The Windows build (cross-compiled) and its tests under wine. `wine` and `fonts-wine`
+# are only recommended by wine64, and recommendations are not installed.
+WINDOWS_PACKAGES=(g++-mingw-w64-x86-64 wine wine64 fonts-wine fonts-wqy-microhei)

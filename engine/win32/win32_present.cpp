@@ -1,0 +1,81 @@
+// Presenting a frame on Windows. Our pixels (0x00RRGGBB, rows top to bottom) are
+// exactly the memory of a 32-bit top-down DIB, so a frame is copied row by row
+// into a DIB section held in a memory device context and blitted to the window.
+// The section keeps the frame last shown, which WM_PAINT puts back at once.
+#include "engine/win32/win32_backend.h"
+
+#include <algorithm>
+
+namespace {
+
+struct LastFrame {
+    HDC memory = nullptr;
+    HBITMAP section = nullptr;
+    HGDIOBJ previousBitmap = nullptr;
+    Colour* pixels = nullptr;
+    int width = 0, height = 0;
+};
+
+LastFrame lastFrame;
+
+bool EnsureSection(int width, int height) {
+    if (lastFrame.section != nullptr && lastFrame.width == width && lastFrame.height == height) return true;
+    win32::ReleaseLastFrame();
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // negative: top-down, as our rows are
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    lastFrame.memory = CreateCompatibleDC(nullptr);
+    if (lastFrame.memory == nullptr) return false;
+    lastFrame.section = CreateDIBSection(lastFrame.memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (lastFrame.section == nullptr || bits == nullptr) {
+        win32::ReleaseLastFrame();
+        return false;
+    }
+    lastFrame.previousBitmap = SelectObject(lastFrame.memory, lastFrame.section);
+    lastFrame.pixels = static_cast<Colour*>(bits);
+    lastFrame.width = width;
+    lastFrame.height = height;
+    return true;
+}
+
+}  // namespace
+
+namespace win32 {
+
+void PaintLastFrame(HDC target, const RECT& area) {
+    if (lastFrame.section == nullptr) return;
+    BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, lastFrame.memory,
+           area.left, area.top, SRCCOPY);
+}
+
+void ReleaseLastFrame() {
+    if (lastFrame.memory != nullptr && lastFrame.previousBitmap != nullptr)
+        SelectObject(lastFrame.memory, lastFrame.previousBitmap);
+    if (lastFrame.section != nullptr) DeleteObject(lastFrame.section);
+    if (lastFrame.memory != nullptr) DeleteDC(lastFrame.memory);
+    lastFrame = LastFrame{};
+}
+
+}  // namespace win32
+
+namespace platform {
+
+void Present(const Canvas& frame) {
+    if (frame.IsEmpty() || !EnsureSection(frame.Width(), frame.Height())) return;
+    // GDI may still be reading the section for an earlier blit.
+    GdiFlush();
+    const std::vector<Colour>& pixels = frame.Pixels();
+    std::copy(pixels.begin(), pixels.end(), lastFrame.pixels);
+    if (win32::mainWindow == nullptr) return;
+    if (HDC target = GetDC(win32::mainWindow)) {
+        BitBlt(target, 0, 0, lastFrame.width, lastFrame.height, lastFrame.memory, 0, 0, SRCCOPY);
+        ReleaseDC(win32::mainWindow, target);
+    }
+}
+
+}  // namespace platform

@@ -1,0 +1,62 @@
+// The keyboard poll. The arrows move the scroll thumbs exactly as the mouse
+// does, so the thumbs and the view always agree; the keypad plus and minus
+// run the zoom buttons' commands, even where those buttons are hidden.
+#include "input/keyboard.h"
+
+#include "controls/control_list.h"
+#include "controls/layout.h"
+#include "editor/editor.h"
+#include "engine/game_engine.h"
+#include "engine/platform.h"
+#include "input/editor_state.h"
+#include "input/view_commands.h"
+
+namespace {
+
+constexpr int32_t ZoomInId = 5;
+constexpr int32_t ZoomOutId = 6;
+
+bool Held(platform::Key key) { return platform::IsKeyDown(key); }
+
+void MoveHorizontalThumb(int32_t dx) {
+    if (Control* thumb = FindControl(HorizontalThumbId)) thumb->MoveWithinRange(dx, 0);
+    ScrollXFromThumb();
+    editorState.needsRepaint = true;
+}
+
+void MoveVerticalThumb(int32_t dy) {
+    if (Control* thumb = FindControl(VerticalThumbId)) thumb->MoveWithinRange(0, dy);
+    ScrollYFromThumb();
+    editorState.needsRepaint = true;
+}
+
+// The gate closes whenever a zoom key acts, even when the zoom is already at
+// its end and the command does nothing, so plus and minus held together give
+// plus alone.
+void ZoomKey(platform::Key key, int32_t commandId) {
+    EditorState& state = editorState;
+    if (!Held(key) || FramesBetween(state.lastZoomKeyFrame, state.frameCount) < ZoomKeyFrames) return;
+    controlList.Click(commandId);
+    state.lastZoomKeyFrame = state.frameCount;
+    state.needsRepaint = true;
+}
+
+}  // namespace
+
+int32_t FramesBetween(int32_t earlier, int32_t later) {
+    const int32_t frames = (later - earlier) % FrameCountPeriod;
+    return frames < 0 ? frames + FrameCountPeriod : frames;
+}
+
+// A held arrow repaints every frame, even with its thumb at the end of the
+// track; a frame with no key acting leaves the screen alone.
+void OnKeys() {
+    editorState.needsRepaint = false;
+    if (Held(platform::Key::Left)) MoveHorizontalThumb(-ArrowKeyThumbStep);
+    if (Held(platform::Key::Right)) MoveHorizontalThumb(ArrowKeyThumbStep);
+    if (Held(platform::Key::Up)) MoveVerticalThumb(-ArrowKeyThumbStep);
+    if (Held(platform::Key::Down)) MoveVerticalThumb(ArrowKeyThumbStep);
+    ZoomKey(platform::Key::KeypadPlus, ZoomInId);
+    ZoomKey(platform::Key::KeypadMinus, ZoomOutId);
+    if (editorState.needsRepaint) Repaint();
+}
