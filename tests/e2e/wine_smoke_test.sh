@@ -209,10 +209,8 @@ if box=$(wait_for_window "$MESSAGE_BOX_TITLE" 10); then
     point_at $((X + WIDTH / 2)) $((Y + 10))
     xdotool key Return
     deadline=$(( $(date +%s) + 10 ))
-    while xdotool search --onlyvisible --name "$MESSAGE_BOX_TITLE" >/dev/null 2>&1 \
-        && [ "$(date +%s)" -le "$deadline" ]; do sleep 0.05; done
-    ! xdotool search --onlyvisible --name "$MESSAGE_BOX_TITLE" >/dev/null 2>&1 \
-        || fail "the save notice did not close on Return"
+    while message_box_up "$box" && [ "$(date +%s)" -le "$deadline" ]; do sleep 0.05; done
+    ! message_box_up "$box" || fail "the save notice did not close on Return"
 else
     xdotool mouseup 1
     fail "no notice after the save"
