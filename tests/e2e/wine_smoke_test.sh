@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# The Windows build under wine in a virtual X display. The .exe starts in an empty
-# Levels folder, opens a window centred on the screen with a 940 by 695 client area
-# showing exactly the first frame the headless build renders, stays idle, and exits
-# with code 0 when the window is closed. Its message boxes show their Chinese
-# captions and answer OK to Return and Cancel to Escape, and its durable replace of
-# a file keeps the old file whenever a step fails. Its bitmap resources are the
-# pictures the other builds embed.
+# The Windows build under wine in a virtual X display. The .exe starts in a Levels
+# folder holding one demo level, opens a window centred on the screen with a 940 by
+# 695 client area showing exactly the first frame the headless build renders, and
+# stays idle. Driven through the level buttons and "载入地图", it shows the level as
+# the headless build does after the same input; a unit dragged and the level saved
+# with "保存修改地图", it writes the bytes the Linux build writes; closed, it exits
+# with code 0. Its message boxes show their Chinese captions and answer OK to Return
+# and Cancel to Escape, and its durable replace of a file keeps the old file whenever
+# a step fails. Its bitmap resources are the pictures the other builds embed.
 set -u
 . "${PROJECT_ROOT:?}/tools/x11_session.sh"
 . "${PROJECT_ROOT}/tools/wine_session.sh"
@@ -62,8 +64,20 @@ POINTER_Y=100
 "${FIRST_FRAME_RENDER:?}" "$workdir/expected.ppm" "$POINTER_X" "$POINTER_Y" \
     || { echo "FAIL: no headless first frame"; exit 1; }
 
-# The editor, in an empty Levels folder.
-mkdir "$workdir/Levels"
+# The editor, in a Levels folder holding one demo level; the headless editor gets
+# a copy of its own. Level 3's .edt holds bytes 0x1A, where a file opened in text
+# mode on Windows would end.
+level=3
+base=$(printf 'M%02d' "$level")
+"${DEMO_LEVEL_GENERATOR:?}" "$workdir/demo" >/dev/null || { echo "FAIL: the demo levels were not written"; exit 1; }
+od -An -v -tx1 "$workdir/demo/$base.edt" | grep -qw 1a || { echo "FAIL: the demo $base.edt holds no byte 0x1A"; exit 1; }
+"${LEVEL_PROBES:?}" "$workdir/demo" "$level" >"$workdir/probes" || { echo "FAIL: no probes for $base"; exit 1; }
+read -r _ _ from_x from_y to_x to_y < <(grep '^drag ' "$workdir/probes")
+read -r hover_x hover_y < <(sed -n 's/^probe .* unit [0-9]* of side 1 at cell \([0-9]*\),\([0-9]*\)$/\1 \2/p' "$workdir/probes")
+[ -n "${to_y:-}" ] && [ -n "${hover_y:-}" ] || { echo "FAIL: $base has no unit to drag and another to point at"; exit 1; }
+for folder in Levels headless; do
+    mkdir "$workdir/$folder" && cp "$workdir/demo/$base.map" "$workdir/demo/$base.edt" "$workdir/$folder/" || exit 1
+done
 ( cd "$workdir/Levels" && exec wine "$editor" ) &
 program_pid=$!
 # A first start in a new prefix also starts wine's services; under load that is slow.
@@ -75,6 +89,7 @@ fi
 echo "window open after $(elapsed) ms"
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
+client_left=$((X + FRAME)) client_top=$((Y + FRAME + CAPTION))
 client_width=$((WIDTH - 2 * FRAME))
 client_height=$((HEIGHT - 2 * FRAME - CAPTION))
 [ "$client_width" = 940 ] && [ "$client_height" = 695 ] \
@@ -85,7 +100,7 @@ name=$(xdotool getwindowname "$window")
 [ "$name" = "Tarnhold地图编辑器（国外版）" ] || fail "window title is '$name'"
 
 # The client area, pixel for pixel, is the headless first frame.
-point_at $((X + FRAME + POINTER_X)) $((Y + FRAME + CAPTION + POINTER_Y))
+point_at $((client_left + POINTER_X)) $((client_top + POINTER_Y))
 shot="$workdir/window.png"
 differing=unknown
 deadline=$(( $(date +%s) + 10 ))
@@ -111,9 +126,123 @@ while [ $(( ($(date +%s%N) - idle_started) / 1000000 )) -lt 1000 ]; do sleep 0.1
 used_percent=$(( ($(ticks_of "$program_pid") - before) * 100 / $(getconf CLK_TCK) ))
 [ "$used_percent" -lt 5 ] || fail "the idle editor used ${used_percent}% of a core"
 
+# From here on every input goes to the window and, as a line of this script, to
+# headless-render, which replays it on a copy of the level. The pointer is on its
+# client point already.
+script="$workdir/input.script"
+echo "move $POINTER_X $POINTER_Y" >"$script"
+last_move="$POINTER_X $POINTER_Y"
+move() {
+    [ "$last_move" != "$1 $2" ] || { fail "move to $1,$2 twice in a row would give the window no event"; return; }
+    last_move="$1 $2"
+    echo "move $1 $2" >>"$script"
+    xdotool mousemove --sync $((client_left + $1)) $((client_top + $2))
+}
+down() { echo "down $last_move left" >>"$script"; xdotool mousedown 1; }
+up() { echo "up $last_move left" >>"$script"; xdotool mouseup 1; }
+press() { move "$1" "$2"; down; up; }
+
+# client_matches NAME: polls until the window's client area (NAME.png) equals
+# the headless render NAME.ppm pixel for pixel; DIFFERING says by how many pixels
+# it last differed. A failed match leaves the screenshot in the Windows build.
+DIFFERING=""
+client_matches() {
+    local name=$1 deadline=$(( $(date +%s) + 10 ))
+    DIFFERING="no screenshot"
+    while [ "$(date +%s)" -le "$deadline" ]; do
+        if window_png "$window" "$shot" 2>/dev/null; then
+            /usr/bin/convert "$shot" -crop "940x695+$FRAME+$((FRAME + CAPTION))" +repage "$workdir/$name.png"
+            DIFFERING=$(/usr/bin/compare -metric AE "$workdir/$name.png" "$workdir/$name.ppm" null: 2>&1)
+            [ "$DIFFERING" = 0 ] && return 0
+        fi
+        sleep 0.05
+    done
+    cp "$workdir/$name.png" "$WINDOWS_BUILD/wine-smoke-$name.png" 2>/dev/null
+    return 1
+}
+
+# ">", ">", "<", ">" and "载入地图": level 3 comes up.
+press 85 680
+press 80 675
+press 15 680
+press 85 680
+press 160 680
+"${HEADLESS_RENDER:?}" "$workdir/headless" "$script" "$workdir/loaded.ppm" >/dev/null \
+    || { echo "FAIL: headless-render failed for the loaded level"; exit 1; }
+client_matches loaded || fail "$DIFFERING pixels of the loaded level differ from the headless render"
+# The terrain probes: the colour the level's records give, in the headless
+# render and in the window.
+probe_points=() probe_colours=() format=""
+while read -r _ x y colour _; do
+    probe_points+=("$x,$y") probe_colours+=("$colour")
+    format+="%[fx:int(255*p{$x,$y}.r+0.5)],%[fx:int(255*p{$x,$y}.g+0.5)],%[fx:int(255*p{$x,$y}.b+0.5)] "
+done < <(grep '^probe .* terrain shade ' "$workdir/probes")
+[ "${#probe_points[@]}" -gt 0 ] || fail "no terrain probes of $base"
+for picture in loaded.ppm loaded.png; do
+    read -r -a seen < <(/usr/bin/convert "$workdir/$picture" -format "$format\n" info: 2>/dev/null)
+    for i in "${!probe_points[@]}"; do
+        [ "${seen[$i]:-none}" = "${probe_colours[$i]}" ] \
+            || fail "terrain pixel ${probe_points[$i]} of $picture is ${seen[$i]:-unread}, not ${probe_colours[$i]}"
+    done
+done
+echo "level $base shown after $(elapsed) ms"
+
+# Drag a unit to a free cell (the hover follows one movement late, so two
+# movements inside its cell), so that the save has something to write.
+cell_point() { echo $(( $1 * 10 + $3 )) $(( $2 * 10 + $3 )); }
+move $(cell_point "$from_x" "$from_y" 4)
+move $(cell_point "$from_x" "$from_y" 5)
+down
+move $(cell_point "$to_x" "$to_y" 5)
+up
+
+# "保存修改地图": the level is written before its notice comes up. The button's
+# release falls into the notice, which drops it, so only the press reaches the
+# editor. The keyboard follows the pointer onto the notice, and Return answers it.
+move 870 680
+echo "down $last_move left" >>"$script"
+echo "answer ok" >>"$script"
+xdotool mousedown 1
+if box=$(wait_for_window "$MESSAGE_BOX_TITLE" 10); then
+    xdotool mouseup 1
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    point_at $((X + WIDTH / 2)) $((Y + 10))
+    xdotool key Return
+    deadline=$(( $(date +%s) + 10 ))
+    while message_box_up "$box" && [ "$(date +%s)" -le "$deadline" ]; do sleep 0.05; done
+    ! message_box_up "$box" || fail "the save notice did not close on Return"
+else
+    xdotool mouseup 1
+    fail "no notice after the save"
+fi
+# Back from the notice, the window learns where the pointer went or not, as it
+# happens; two movements into another unit's cell settle the hover either way,
+# and that unit shows as hovered only while the editor knows the button is up.
+move $(cell_point "$hover_x" "$hover_y" 4)
+move $(cell_point "$hover_x" "$hover_y" 5)
+"$HEADLESS_RENDER" "$workdir/headless" "$script" "$workdir/saved.ppm" >"$workdir/saved.messages" \
+    || fail "headless-render failed for the saved level"
+[ "$(cat "$workdir/saved.messages")" = "message: 是否保存" ] \
+    || fail "the headless editor showed: $(cat "$workdir/saved.messages")"
+# The headless editor saved the moved unit; the .exe saved the same bytes.
+cmp -s "$workdir/demo/$base.edt" "$workdir/headless/$base.edt" \
+    && fail "the headless editor's saved $base.edt still equals the demo level's"
+for file in "$base.map" "$base.edt"; do
+    cmp -s "$workdir/Levels/$file" "$workdir/headless/$file" \
+        || fail "the .exe and the headless editor saved different $file: $(cmp "$workdir/Levels/$file" "$workdir/headless/$file" 2>&1)"
+done
+client_matches saved || fail "$DIFFERING pixels of the window after the save differ from the headless render"
+echo "level saved after $(elapsed) ms"
+
 close_window "$window"
-wait_for_exit "$program_pid" 15 || fail "the editor did not exit after its window was closed"
-[ "$EXIT_CODE" = 0 ] || fail "the editor's exit code is '$EXIT_CODE', not 0"
+if wait_for_exit "$program_pid" 15; then
+    [ "$EXIT_CODE" = 0 ] || fail "the editor's exit code is '$EXIT_CODE', not 0"
+else
+    # Ended here, so that its windows cannot stand in for the boxes checked next.
+    fail "the editor did not exit after its window was closed"
+    kill "$program_pid" 2>/dev/null
+    wait_for_exit "$program_pid" 10
+fi
 program_pid=""
 echo "editor closed after $(elapsed) ms"
 
