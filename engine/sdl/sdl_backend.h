@@ -19,4 +19,8 @@ void FocusWindow(SDL_Window* window);
 // Sets the main window's icon from icon group `iconId`; nothing when it is missing.
 void SetWindowIcon(uint16_t iconId);
 
+// Under X11, keeps an error about a window that is already destroyed from ending
+// the program; nothing elsewhere. Called before SDL is initialised.
+void ToleratePostDestroyErrors();
+
 }  // namespace sdl

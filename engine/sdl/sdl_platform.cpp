@@ -86,6 +86,7 @@ bool CreateMainWindow(const WindowSpec& spec) {
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     // Button-up and motion arrive only over the client area, as on the game's platform.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
+    sdl::ToleratePostDestroyErrors();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
     sdl::mainWindow = SDL_CreateWindow(spec.title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                        spec.width, spec.height, SDL_WINDOW_HIDDEN);
