@@ -7,6 +7,9 @@
 #   model_load MAP EDT N      reads the level's values, building N the one edited
 #   model_select_factory      the presses that follow act on building N
 #   model_click ID            what a press on control ID does to the values
+#   model_hold KEY            what KEY held until it acts no more does to the
+#                             zoom and the scroll thumbs
+#   check_thumbs PICTURE      the thumbs of the picture where the model has them
 #   model_write_expected MAP EDT OUTMAP OUTEDT
 #                             the original files with the values put back
 
@@ -104,6 +107,83 @@ model_load() {
 }
 
 model_select_factory() { building_selected=true; }
+
+# --------------------------------------------------- zoom and scroll thumbs
+
+# The thumbs as left/right of the horizontal one and top/bottom of the vertical
+# one, on their 640-pixel tracks.
+M[cellSize]=10 M[infoMode]=0
+reset_thumbs() {
+    M[thumbLeft]=0 M[thumbRight]=$(( 409600 / (M[cellSize] * M[columns]) ))
+    M[thumbTop]=0 M[thumbBottom]=$(( 409600 / (M[cellSize] * M[rows]) ))
+}
+
+view_click() {
+    case $1 in
+        10) reset_thumbs ;;
+        50) M[infoMode]=$(( 1 - M[infoMode] ))
+            [ "${M[infoMode]}" = 1 ] && { M[cellSize]=10; reset_thumbs; } ;;
+    esac
+    return 0
+}
+
+# Held until they act no more: an arrow takes its thumb to the end of the
+# track, a zoom key the zoom to its limit, halving the thumbs on the way in
+# and doubling them, back at the track's start, on the way out.
+model_hold() {
+    local length
+    case $1 in
+        Left) M[thumbRight]=$(( M[thumbRight] - M[thumbLeft] )) M[thumbLeft]=0 ;;
+        Right) length=$(( M[thumbRight] - M[thumbLeft] )); M[thumbLeft]=$(( 640 - length )) M[thumbRight]=640 ;;
+        Up) M[thumbBottom]=$(( M[thumbBottom] - M[thumbTop] )) M[thumbTop]=0 ;;
+        Down) length=$(( M[thumbBottom] - M[thumbTop] )); M[thumbTop]=$(( 640 - length )) M[thumbBottom]=640 ;;
+        KP_Add)
+            while [ "${M[cellSize]}" -lt 40 ]; do
+                M[cellSize]=$(( M[cellSize] * 2 ))
+                M[thumbRight]=$(( (M[thumbLeft] + M[thumbRight]) / 2 ))
+                M[thumbBottom]=$(( (M[thumbTop] + M[thumbBottom]) / 2 ))
+            done ;;
+        KP_Subtract)
+            while [ "${M[cellSize]}" -gt 10 ]; do
+                M[cellSize]=$(( M[cellSize] / 2 ))
+                M[thumbRight]=$(( 2 * (M[thumbRight] - M[thumbLeft]) )) M[thumbLeft]=0
+                M[thumbBottom]=$(( 2 * (M[thumbBottom] - M[thumbTop]) )) M[thumbTop]=0
+            done ;;
+    esac
+}
+
+# check_thumbs PICTURE: true when the thumbs of the 940 by 695 binary PPM
+# picture start and end where the model has them: along the middle row (655)
+# of the horizontal track and the middle column of the vertical one, the
+# thumb's first and last pixels differ from the track's grey and the pixels
+# beside them, inside the track, are that grey. Says what it found otherwise.
+ppm_pixel() {
+    local header=$(( $(stat -c %s "$1") - 940 * 695 * 3 ))
+    od -An -tu1 -j $(( header + ($3 * 940 + $2) * 3 )) -N 3 "$1" | tr -s ' ' ',' | sed 's/^,//; s/,$//'
+}
+is_track() { [ "$(ppm_pixel "$1" "$2" "$3")" = "64,64,64" ]; }
+thumb_spans() {
+    local picture=$1 first=$2 end=$3 across=$4 vertical=$5 at
+    local -a points=("$first" $((end - 1)))
+    for at in "${points[@]}"; do
+        if $vertical; then is_track "$picture" "$across" "$at"; else is_track "$picture" "$at" "$across"; fi \
+            && return 1
+    done
+    if [ "$first" -gt 0 ]; then
+        if $vertical; then is_track "$picture" "$across" $((first - 1)); else is_track "$picture" $((first - 1)) "$across"; fi \
+            || return 1
+    fi
+    if [ "$end" -lt 640 ]; then
+        if $vertical; then is_track "$picture" "$across" "$end"; else is_track "$picture" "$end" "$across"; fi \
+            || return 1
+    fi
+}
+check_thumbs() {
+    thumb_spans "$1" "${M[thumbLeft]}" "${M[thumbRight]}" 655 false \
+        || { echo "the horizontal thumb is not at ${M[thumbLeft]}..${M[thumbRight]}"; return 1; }
+    thumb_spans "$1" "${M[thumbTop]}" "${M[thumbBottom]}" 655 true \
+        || { echo "the vertical thumb is not at ${M[thumbTop]}..${M[thumbBottom]}"; return 1; }
+}
 
 # ---------------------------------------------------------- the object panel
 
@@ -239,6 +319,7 @@ information_click() {
 # The walk clicks only buttons shown on the page it is on, so the id alone says
 # which rules apply; the page and level buttons change no value.
 model_click() {
+    view_click "$1"
     if [ "$1" -ge 56 ]; then information_click "$1"
     elif $building_selected; then building_click "$1"; fi
 }

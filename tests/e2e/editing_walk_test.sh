@@ -146,6 +146,9 @@ hold() {
     window_shows "$name" 10 || fail "holding $key: the window differs from the headless render: $WINDOW_DIFFERENCE pixels"
     xdotool keyup "$key"
     HELD_KEY=""
+    model_hold "$key"
+    local found
+    found=$(check_thumbs "$workdir/$name.ppm") || fail "after holding $key $found"
 }
 
 # ------------------------------------------------------------------ the walk
@@ -219,6 +222,9 @@ window_matches_render information
 click 122
 click 124
 window_matches_render help
+# Page 2 has no text: above the bottom bar only the background shows.
+[ "$(/usr/bin/convert "$workdir/help.ppm" -crop 940x660+0+0 -unique-colors -format '%w' info:)" = 1 ] \
+    || fail "the second help page is not empty above the bottom bar"
 click 123
 click 124
 click 122
@@ -229,6 +235,7 @@ cmp -s "$workdir/returned.shot.ppm" "$workdir/information.shot.ppm" \
 
 # Back to the object page; scroll and zoom with held keys.
 click 50
+found=$(check_thumbs "$workdir/returned.ppm") || fail "on the map-information page $found"
 hold Right scrolled_right
 hold Down scrolled_down
 hold KP_Add zoomed_in
