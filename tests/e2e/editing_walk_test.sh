@@ -166,8 +166,9 @@ down
 up
 model_select_factory
 
-# Kind down twice and up twice: through the main base, which takes a neutral
-# side to 0, and back to a factory with its defaults.
+# Kind down twice and up twice: back to the factory's kind with that kind's
+# defaults (a light or medium factory passes the main base on the way, which
+# takes a neutral side to 0).
 click 51 2
 click 52 2
 click 22 2                  # side
@@ -201,11 +202,11 @@ click 82
 click 86
 click 94
 click 95
+# Toggles: each clicked once, so a click that reaches a neighbour's value shows.
 click 100                   # towers side 0 may build,
 click 103
-click 109                   # and side 1
-click 98                    # PVT switches
-click 99
+click 107                   # and side 1
+click 98                    # the PVT switch of side 0
 # "时间" until the limit is on (one press, or two when the level had it on),
 for ((n = 0; n < 2 && M[limitOn] != 1; n++)); do click 110; done
 click 111 2                 # its type
@@ -232,10 +233,10 @@ park
 window_matches_render returned
 cmp -s "$workdir/returned.shot.ppm" "$workdir/information.shot.ppm" \
     || fail "leaving help did not come back to the map-information page as it was"
+found=$(check_thumbs "$workdir/returned.ppm") || fail "on the map-information page $found"
 
 # Back to the object page; scroll and zoom with held keys.
 click 50
-found=$(check_thumbs "$workdir/returned.ppm") || fail "on the map-information page $found"
 hold Right scrolled_right
 hold Down scrolled_down
 hold KP_Add zoomed_in
@@ -250,6 +251,9 @@ window_matches_render saved
 # The files hold what the clicks make of the original values, and what the
 # headless editor saved after the same input.
 model_write_expected "$workdir/demo/$base.map" "$workdir/demo/$base.edt" "$workdir/expected.map" "$workdir/expected.edt"
+for file in map edt; do
+    ! cmp -s "$workdir/demo/$base.$file" "$workdir/expected.$file" || fail "the walk expects no change to $base.$file"
+done
 # differences EXPECTED SAVED: the first few differing offsets (from 0) as
 # "offset: saved, not expected", or the size difference.
 differences() {
