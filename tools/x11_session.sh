@@ -92,10 +92,11 @@ wait_for_pixel() {
 MESSAGE_BOX_TITLE='^ .* $'
 
 # answer_message_box BOX_ID KEY [SECONDS]: once the box has the focus, holds KEY
-# down until the box has closed. The box reads keys as events, but a key held until
-# it has gone cannot slip between two keyboard polls of a program either. False
-# when the box is still up.
+# down until that box has closed (another may follow it). The box reads keys as
+# events, but a key held until it has gone cannot slip between two keyboard polls
+# of a program either. False when the box is still up.
 HELD_KEY=""
+message_box_up() { xdotool search --onlyvisible --name "$MESSAGE_BOX_TITLE" 2>/dev/null | grep -qx "$1"; }
 answer_message_box() {
     local box=$1 key=$2 limit=${3:-10}
     local deadline=$(( $(date +%s%N) / 1000000 + limit * 1000 ))
@@ -103,11 +104,10 @@ answer_message_box() {
         && [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ]; do sleep 0.02; done
     xdotool keydown "$key"
     HELD_KEY=$key
-    while xdotool search --onlyvisible --name "$MESSAGE_BOX_TITLE" >/dev/null 2>&1 \
-        && [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ]; do sleep 0.02; done
+    while message_box_up "$box" && [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ]; do sleep 0.02; done
     xdotool keyup "$key"
     HELD_KEY=""
-    ! xdotool search --onlyvisible --name "$MESSAGE_BOX_TITLE" >/dev/null 2>&1
+    ! message_box_up "$box"
 }
 
 # release_held_key: for an exit trap, so no key stays down.
