@@ -22,6 +22,11 @@ struct RecordedMessage {
 void Reset();
 
 void PushEvent(const platform::Event& event);
+// In the same queue as the events: a key goes down or up once the events before
+// it are taken, and a pause lets `ms` of time (and the frames due in it) pass
+// before the inputs after it.
+void PushKeyChange(platform::Key key, bool down);
+void PushPause(uint32_t ms);
 void SetTicks(uint32_t ticks);
 void SetKeyDown(platform::Key key, bool down);
 // Answers for the coming message boxes, in order; OK once they run out.

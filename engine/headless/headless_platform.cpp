@@ -1,4 +1,5 @@
 // The headless backend: the platform layer for unit tests and tools.
+#include <algorithm>
 #include <deque>
 #include <limits>
 
@@ -7,8 +8,21 @@
 
 namespace {
 
+// One entry of the input queue: an event, a key going down or up, or a pause
+// during which time passes and frames run. Key changes and pauses let a
+// script hold a key for a while between two events.
+struct QueuedInput {
+    enum class What { Event, KeyChange, Pause } what = What::Event;
+    platform::Event event{};
+    platform::Key key = platform::Key::Left;
+    bool down = false;
+    uint32_t pauseMs = 0;
+    bool pauseStarted = false;
+    uint32_t pauseEnd = 0;
+};
+
 struct HeadlessMachine {
-    std::deque<platform::Event> events;
+    std::deque<QueuedInput> queue;
     uint32_t ticks = 0;
     bool keys[6] = {};
     std::deque<platform::MessageAnswer> answers;
@@ -29,7 +43,24 @@ HeadlessMachine machine;
 namespace headless {
 
 void Reset() { machine = HeadlessMachine{}; }
-void PushEvent(const platform::Event& event) { machine.events.push_back(event); }
+void PushEvent(const platform::Event& event) {
+    QueuedInput input;
+    input.event = event;
+    machine.queue.push_back(input);
+}
+void PushKeyChange(platform::Key key, bool down) {
+    QueuedInput input;
+    input.what = QueuedInput::What::KeyChange;
+    input.key = key;
+    input.down = down;
+    machine.queue.push_back(input);
+}
+void PushPause(uint32_t ms) {
+    QueuedInput input;
+    input.what = QueuedInput::What::Pause;
+    input.pauseMs = ms;
+    machine.queue.push_back(input);
+}
 void SetTicks(uint32_t ticks) { machine.ticks = ticks; }
 void SetKeyDown(platform::Key key, bool down) { machine.keys[int(key)] = down; }
 void QueueAnswer(platform::MessageAnswer answer) { machine.answers.push_back(answer); }
@@ -63,9 +94,29 @@ void DestroyMainWindow() {
 }
 
 bool WaitEvent(Event& event, uint32_t timeoutMs) {
-    if (!machine.events.empty()) {
-        event = machine.events.front();
-        machine.events.pop_front();
+    while (!machine.queue.empty()) {
+        QueuedInput& next = machine.queue.front();
+        if (next.what == QueuedInput::What::KeyChange) {
+            machine.keys[int(next.key)] = next.down;
+            machine.queue.pop_front();
+            continue;
+        }
+        if (next.what == QueuedInput::What::Pause) {
+            if (!next.pauseStarted) {
+                next.pauseStarted = true;
+                next.pauseEnd = machine.ticks + next.pauseMs;
+            }
+            const uint32_t left = next.pauseEnd - machine.ticks;
+            if (left == 0 || left > std::numeric_limits<uint32_t>::max() / 2) {
+                machine.queue.pop_front();
+                continue;
+            }
+            // The loop sleeps as it would with nothing to do, but no longer than the pause.
+            machine.ticks += std::min(timeoutMs, left);
+            return false;
+        }
+        event = next.event;
+        machine.queue.pop_front();
         return true;
     }
     if (machine.closeArmed) {

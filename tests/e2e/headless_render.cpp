@@ -8,9 +8,14 @@
 //   down X Y left|right      a button went down there
 //   up X Y left|right        a button went up there
 //   answer ok|cancel         the answer to the next message box
+//   activate                 the window gained the input focus, so frames run
+//   keydown KEY, keyup KEY   a key went down or up; KEY is Left, Right, Up,
+//                            Down, KP_Add or KP_Subtract, as xdotool names them
+//   wait MS                  MS milliseconds pass, with the frames due in them
 // Blank lines and lines starting with # are skipped. Each message box the
 // editor opens is printed as "message: TEXT" (line breaks as \n).
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -25,33 +30,71 @@ namespace {
 // Long after the last event: the loop sleeps until then and the window closes.
 constexpr uint32_t CloseTick = 3'600'000;
 
+bool ParseKey(const std::string& word, platform::Key& key) {
+    static const struct {
+        const char* name;
+        platform::Key key;
+    } Keys[] = {{"Left", platform::Key::Left},   {"Right", platform::Key::Right},
+                {"Up", platform::Key::Up},       {"Down", platform::Key::Down},
+                {"KP_Add", platform::Key::KeypadPlus}, {"KP_Subtract", platform::Key::KeypadMinus}};
+    for (const auto& entry : Keys) {
+        if (word != entry.name) continue;
+        key = entry.key;
+        return true;
+    }
+    return false;
+}
+
+// The verbs that are no mouse event; false for a line it does not know.
+bool ReadOtherLine(const std::string& verb, std::istringstream& words) {
+    std::string argument, extra;
+    if (verb == "activate") {
+        if (words >> extra) return false;
+        headless::PushEvent({platform::EventType::Activate});
+        return true;
+    }
+    if (!(words >> argument) || (words >> extra)) return false;
+    if (verb == "answer") {
+        if (argument != "ok" && argument != "cancel") return false;
+        headless::QueueAnswer(argument == "ok" ? platform::MessageAnswer::Ok : platform::MessageAnswer::Cancel);
+        return true;
+    }
+    if (verb == "keydown" || verb == "keyup") {
+        platform::Key key;
+        if (!ParseKey(argument, key)) return false;
+        headless::PushKeyChange(key, verb == "keydown");
+        return true;
+    }
+    if (verb == "wait") {
+        char* end = nullptr;
+        const unsigned long ms = std::strtoul(argument.c_str(), &end, 10);
+        if (argument.empty() || *end != '\0' || argument[0] == '-' || ms > 600'000) return false;
+        headless::PushPause(uint32_t(ms));
+        return true;
+    }
+    return false;
+}
+
 bool ParseButton(const std::string& word, bool& left) {
     if (word != "left" && word != "right") return false;
     left = word == "left";
     return true;
 }
 
-// One script line into an event or an answer; false for a line it does not know.
+// One script line into the input queue or an answer; false for a line it does not know.
 bool ReadScriptLine(const std::string& line) {
     std::istringstream words(line);
     std::string verb;
     if (!(words >> verb) || verb[0] == '#') return true;
-    if (verb == "answer") {
-        std::string answer;
-        if (!(words >> answer) || (answer != "ok" && answer != "cancel")) return false;
-        headless::QueueAnswer(answer == "ok" ? platform::MessageAnswer::Ok : platform::MessageAnswer::Cancel);
-        return true;
-    }
+    if (verb != "move" && verb != "down" && verb != "up") return ReadOtherLine(verb, words);
     platform::Event event;
     if (!(words >> event.x >> event.y)) return false;
     if (verb == "move") {
         event.type = platform::EventType::MouseMove;
-    } else if (verb == "down" || verb == "up") {
+    } else {
         event.type = verb == "down" ? platform::EventType::MouseDown : platform::EventType::MouseUp;
         std::string button;
         if (!(words >> button) || !ParseButton(button, event.leftButton)) return false;
-    } else {
-        return false;
     }
     std::string extra;
     if (words >> extra) return false;

@@ -157,6 +157,37 @@ TEST_F(EngineRun, FatalErrorShowsOneOkBoxAndEndsTheLoop) {
     EXPECT_EQ(engine->RunMessageLoop(), 0);
 }
 
+// The end-to-end tools hold a key for a while between two events: the change
+// takes effect in queue order and a pause lets time pass before what follows.
+TEST(HeadlessInput, KeyChangesAndPausesKeepTheirPlaceAmongTheEvents) {
+    using platform::Key;
+    headless::Reset();
+    headless::PushEvent({platform::EventType::MouseMove, 1, 1});
+    headless::PushKeyChange(Key::Right, true);
+    headless::PushPause(50);
+    headless::PushKeyChange(Key::Right, false);
+    headless::PushEvent({platform::EventType::MouseMove, 2, 2});
+    platform::Event event;
+    ASSERT_TRUE(platform::WaitEvent(event, 30));
+    EXPECT_EQ(event.x, 1);
+    EXPECT_FALSE(platform::IsKeyDown(Key::Right));  // still behind the first event
+    struct Step {
+        uint32_t timeout;
+        uint32_t ticksAfter;
+    };
+    // The pause runs out in the loop's waits, a due frame (timeout 0) taking no time.
+    for (const Step step : {Step{30, 30}, Step{0, 30}, Step{30, 50}}) {
+        EXPECT_FALSE(platform::WaitEvent(event, step.timeout));
+        EXPECT_TRUE(platform::IsKeyDown(Key::Right));
+        EXPECT_EQ(platform::Ticks(), step.ticksAfter);
+    }
+    ASSERT_TRUE(platform::WaitEvent(event, 30));
+    EXPECT_EQ(event.x, 2);
+    EXPECT_FALSE(platform::IsKeyDown(Key::Right));
+    EXPECT_EQ(platform::Ticks(), 50u);
+    headless::Reset();
+}
+
 TEST(Joystick, WithoutADeviceThePollStillReachesTheHook) {
     headless::Reset();
     GameEngine engine(nullptr, "c", "t", 1, 2, 10, 10);
