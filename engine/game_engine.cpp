@@ -56,14 +56,14 @@ GameEngine::~GameEngine() {
 }
 
 bool GameEngine::CreateMainWindow(int) {
-    platform::WindowSpec spec;
-    spec.className = className;
-    spec.title = title;
-    spec.width = width;
-    spec.height = height;
-    spec.iconId = iconId;
-    spec.smallIconId = smallIconId;
-    if (!platform::CreateMainWindow(spec)) return false;
+    platform::WindowSpec request;
+    request.className = className;
+    request.title = title;
+    request.width = width;
+    request.height = height;
+    request.iconId = iconId;
+    request.smallIconId = smallIconId;
+    if (!platform::CreateMainWindow(request)) return false;
     // The window exists once creation succeeded; its handle is only a token to us.
     SetWindowHandle(this);
     OnStart(window);

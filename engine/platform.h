@@ -36,7 +36,7 @@ struct WindowSpec {
 
 // Creates the main window, hidden, with exactly the client size asked for, not
 // resizable, centred on the primary screen. False when it cannot.
-bool CreateMainWindow(const WindowSpec& spec);
+bool CreateMainWindow(const WindowSpec& request);
 void ShowMainWindow();
 void DestroyMainWindow();
 

@@ -80,7 +80,7 @@ bool Translate(const SDL_Event& in, platform::Event& out) {
 
 namespace platform {
 
-bool CreateMainWindow(const WindowSpec& spec) {
+bool CreateMainWindow(const WindowSpec& request) {
     // Without this SDL draws the window surface through OpenGL on X11, which costs
     // start-up time, memory and a slower present.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
@@ -88,10 +88,10 @@ bool CreateMainWindow(const WindowSpec& spec) {
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     sdl::ToleratePostDestroyErrors();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
-    sdl::mainWindow = SDL_CreateWindow(spec.title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                       spec.width, spec.height, SDL_WINDOW_HIDDEN);
+    sdl::mainWindow = SDL_CreateWindow(request.title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                       request.width, request.height, SDL_WINDOW_HIDDEN);
     if (sdl::mainWindow == nullptr) return false;
-    sdl::SetWindowIcon(spec.iconId);
+    sdl::SetWindowIcon(request.iconId);
     return true;
 }
 

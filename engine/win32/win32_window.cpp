@@ -148,18 +148,18 @@ void QueueEvent(const platform::Event& event) { pendingEvents.push_back(event); 
 
 namespace platform {
 
-bool CreateMainWindow(const WindowSpec& spec) {
+bool CreateMainWindow(const WindowSpec& request) {
     HINSTANCE instance = GetModuleHandleW(nullptr);
-    const std::wstring className = win32::Widen(spec.className);
-    const std::wstring title = win32::Widen(spec.title);
+    const std::wstring className = win32::Widen(request.className);
+    const std::wstring title = win32::Widen(request.title);
 
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = MainWindowProc;
     windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(spec.iconId));
-    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(spec.smallIconId), IMAGE_ICON,
+    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(request.iconId));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(request.smallIconId), IMAGE_ICON,
                                                         GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -167,16 +167,16 @@ bool CreateMainWindow(const WindowSpec& spec) {
     windowClass.lpszClassName = className.c_str();
     if (RegisterClassExW(&windowClass) == 0) return false;
 
-    const int windowWidth = spec.width + 2 * GetSystemMetrics(SM_CXFIXEDFRAME);
+    const int windowWidth = request.width + 2 * GetSystemMetrics(SM_CXFIXEDFRAME);
     const int windowHeight =
-        spec.height + 2 * GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION);
+        request.height + 2 * GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION);
     const int x = (GetSystemMetrics(SM_CXSCREEN) - windowWidth) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - windowHeight) / 2;
     // Created hidden: the engine runs OnStart before the window is shown.
     win32::mainWindow = CreateWindowExW(0, className.c_str(), title.c_str(), MainWindowStyle, x, y,
                                         windowWidth, windowHeight, nullptr, nullptr, instance, nullptr);
     if (win32::mainWindow == nullptr) return false;
-    FitClientArea(spec.width, spec.height);
+    FitClientArea(request.width, request.height);
     timerResolutionRaised = timeBeginPeriod(TimerResolutionMs) == TIMERR_NOERROR;
     return true;
 }

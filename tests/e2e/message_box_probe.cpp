@@ -29,12 +29,12 @@ int main(int argc, char** argv) {
         }
         text.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
     }
-    platform::WindowSpec spec;
-    spec.className = "message-box-probe";
-    spec.title = "message-box-probe";
-    spec.width = 940;
-    spec.height = 695;
-    if (!platform::CreateMainWindow(spec)) return 3;
+    platform::WindowSpec request;
+    request.className = "message-box-probe";
+    request.title = "message-box-probe";
+    request.width = 940;
+    request.height = 695;
+    if (!platform::CreateMainWindow(request)) return 3;
     platform::ShowMainWindow();
     platform::Present(Canvas(940, 695, Rgb(45, 50, 46)));
     const auto answer = platform::ShowMessageBox(text, " 返回 ", buttons);

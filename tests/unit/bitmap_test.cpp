@@ -40,49 +40,49 @@ void Put32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
     for (int i = 0; i < 4; ++i) out[at + size_t(i)] = uint8_t(value >> (8 * i));
 }
 
-size_t Stride(const DibSpec& spec) { return (size_t(spec.width) * size_t(spec.bits) + 31) / 32 * 4; }
-size_t Rows(const DibSpec& spec) { return size_t(spec.height < 0 ? -spec.height : spec.height); }
+size_t Stride(const DibSpec& layout) { return (size_t(layout.width) * size_t(layout.bits) + 31) / 32 * 4; }
+size_t Rows(const DibSpec& layout) { return size_t(layout.height < 0 ? -layout.height : layout.height); }
 
 // Info header, masks, colour table and pixels: a bitmap resource.
-std::vector<uint8_t> MakeDib(const DibSpec& spec) {
-    const bool masksAfterHeader = spec.compression == 3 && spec.headerSize == 40;
-    const size_t tableStart = spec.headerSize + (masksAfterHeader ? 12 : 0);
-    const size_t pixelStart = tableStart + spec.palette.size() * 4;
-    const size_t stride = Stride(spec), rows = Rows(spec);
+std::vector<uint8_t> MakeDib(const DibSpec& layout) {
+    const bool masksAfterHeader = layout.compression == 3 && layout.headerSize == 40;
+    const size_t tableStart = layout.headerSize + (masksAfterHeader ? 12 : 0);
+    const size_t pixelStart = tableStart + layout.palette.size() * 4;
+    const size_t stride = Stride(layout), rows = Rows(layout);
     std::vector<uint8_t> out(pixelStart + stride * rows, 0);
-    Put32(out, 0, spec.headerSize);
-    Put32(out, 4, uint32_t(spec.width));
-    Put32(out, 8, uint32_t(spec.height));
+    Put32(out, 0, layout.headerSize);
+    Put32(out, 4, uint32_t(layout.width));
+    Put32(out, 8, uint32_t(layout.height));
     Put16(out, 12, 1);
-    Put16(out, 14, uint32_t(spec.bits));
-    Put32(out, 16, spec.compression);
-    Put32(out, 20, spec.sizeImage.value_or(uint32_t(stride * rows)));
-    Put32(out, 32, spec.coloursUsed.value_or(uint32_t(spec.palette.size())));
-    if (spec.compression == 3) {
+    Put16(out, 14, uint32_t(layout.bits));
+    Put32(out, 16, layout.compression);
+    Put32(out, 20, layout.sizeImage.value_or(uint32_t(stride * rows)));
+    Put32(out, 32, layout.coloursUsed.value_or(uint32_t(layout.palette.size())));
+    if (layout.compression == 3) {
         Put32(out, 40, 0xFF0000);
         Put32(out, 44, 0x00FF00);
         Put32(out, 48, 0x0000FF);
     }
-    for (size_t i = 0; i < spec.palette.size(); ++i) {
-        out[tableStart + i * 4] = BlueOf(spec.palette[i]);
-        out[tableStart + i * 4 + 1] = GreenOf(spec.palette[i]);
-        out[tableStart + i * 4 + 2] = RedOf(spec.palette[i]);
+    for (size_t i = 0; i < layout.palette.size(); ++i) {
+        out[tableStart + i * 4] = BlueOf(layout.palette[i]);
+        out[tableStart + i * 4 + 1] = GreenOf(layout.palette[i]);
+        out[tableStart + i * 4 + 2] = RedOf(layout.palette[i]);
     }
-    for (size_t y = 0; y < rows && !spec.pixels.empty(); ++y) {
-        const size_t stored = spec.height > 0 ? rows - 1 - y : y;
+    for (size_t y = 0; y < rows && !layout.pixels.empty(); ++y) {
+        const size_t stored = layout.height > 0 ? rows - 1 - y : y;
         uint8_t* row = out.data() + pixelStart + stored * stride;
-        for (size_t x = 0; x < size_t(spec.width); ++x) {
-            const uint32_t value = spec.pixels[y * size_t(spec.width) + x];
-            switch (spec.bits) {
+        for (size_t x = 0; x < size_t(layout.width); ++x) {
+            const uint32_t value = layout.pixels[y * size_t(layout.width) + x];
+            switch (layout.bits) {
             case 1: row[x / 8] |= uint8_t(value << (7 - x % 8)); break;
             case 4: row[x / 2] |= uint8_t(value << (x % 2 == 0 ? 4 : 0)); break;
             case 8: row[x] = uint8_t(value); break;
             default: {
-                uint8_t* p = row + x * size_t(spec.bits / 8);
+                uint8_t* p = row + x * size_t(layout.bits / 8);
                 p[0] = BlueOf(value);
                 p[1] = GreenOf(value);
                 p[2] = RedOf(value);
-                if (spec.bits == 32) p[3] = 0xA5;  // alpha or junk: must not show
+                if (layout.bits == 32) p[3] = 0xA5;  // alpha or junk: must not show
             }
             }
         }
@@ -90,19 +90,19 @@ std::vector<uint8_t> MakeDib(const DibSpec& spec) {
     return out;
 }
 
-size_t PixelStart(const DibSpec& spec) {
-    return spec.headerSize + (spec.compression == 3 && spec.headerSize == 40 ? 12 : 0) +
-           spec.palette.size() * 4;
+size_t PixelStart(const DibSpec& layout) {
+    return layout.headerSize + (layout.compression == 3 && layout.headerSize == 40 ? 12 : 0) +
+           layout.palette.size() * 4;
 }
 
 // A BMP file: the 14-byte file header before the resource bytes.
-std::vector<uint8_t> MakeFile(const DibSpec& spec, std::optional<uint32_t> pixelOffset = {}) {
-    const std::vector<uint8_t> dib = MakeDib(spec);
+std::vector<uint8_t> MakeFile(const DibSpec& layout, std::optional<uint32_t> pixelOffset = {}) {
+    const std::vector<uint8_t> dib = MakeDib(layout);
     std::vector<uint8_t> out(14, 0);
     out[0] = 'B';
     out[1] = 'M';
     Put32(out, 2, uint32_t(14 + dib.size()));
-    Put32(out, 10, pixelOffset.value_or(uint32_t(14 + PixelStart(spec))));
+    Put32(out, 10, pixelOffset.value_or(uint32_t(14 + PixelStart(layout))));
     out.insert(out.end(), dib.begin(), dib.end());
     return out;
 }
@@ -132,26 +132,26 @@ std::vector<Colour> MakePalette(size_t entries) {
 
 // A pattern with every palette entry or distinct red, green and blue.
 DibSpec Patterned(int bits, int width, int height, uint32_t headerSize = 40, uint32_t compression = 0) {
-    DibSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bits = bits;
-    spec.headerSize = headerSize;
-    spec.compression = compression;
-    if (bits <= 8) spec.palette = MakePalette(size_t(1) << bits);
+    DibSpec layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bits = bits;
+    layout.headerSize = headerSize;
+    layout.compression = compression;
+    if (bits <= 8) layout.palette = MakePalette(size_t(1) << bits);
     const int rows = height < 0 ? -height : height;
     for (int y = 0; y < rows; ++y)
         for (int x = 0; x < width; ++x)
-            spec.pixels.push_back(bits <= 8 ? uint32_t(x * 7 + y * 3) % uint32_t(spec.palette.size())
+            layout.pixels.push_back(bits <= 8 ? uint32_t(x * 7 + y * 3) % uint32_t(layout.palette.size())
                                             : Rgb(uint8_t(x * 40 + y + 1), uint8_t(y * 50 + 2),
                                                   uint8_t((x + y) * 17 + 100)));
-    return spec;
+    return layout;
 }
 
-std::vector<Colour> Expected(const DibSpec& spec) {
+std::vector<Colour> Expected(const DibSpec& layout) {
     std::vector<Colour> colours;
-    for (uint32_t value : spec.pixels)
-        colours.push_back(spec.bits <= 8 ? (value < spec.palette.size() ? spec.palette[value] : 0) : value);
+    for (uint32_t value : layout.pixels)
+        colours.push_back(layout.bits <= 8 ? (value < layout.palette.size() ? layout.palette[value] : 0) : value);
     return colours;
 }
 
@@ -175,7 +175,7 @@ void ExpectEmpty(const Bitmap& bitmap) {
 
 struct GoodCase {
     const char* name;
-    DibSpec spec;
+    DibSpec layout;
 };
 
 std::vector<GoodCase> GoodCases() {
@@ -200,27 +200,27 @@ TEST(Bitmap, DecodesEveryDepthAndOrientationFromFileAndResource) {
     for (const GoodCase& c : GoodCases()) {
         SCOPED_TRACE(c.name);
         Bitmap fromFile;
-        ASSERT_TRUE(LoadFileBytes(fromFile, c.name, MakeFile(c.spec)));
-        EXPECT_EQ(fromFile.Width(), c.spec.width);
-        EXPECT_EQ(fromFile.Height(), c.spec.height);
-        EXPECT_EQ(Held(fromFile), Expected(c.spec));
+        ASSERT_TRUE(LoadFileBytes(fromFile, c.name, MakeFile(c.layout)));
+        EXPECT_EQ(fromFile.Width(), c.layout.width);
+        EXPECT_EQ(fromFile.Height(), c.layout.height);
+        EXPECT_EQ(Held(fromFile), Expected(c.layout));
 
         Bitmap fromResource;
-        ASSERT_TRUE(fromResource.LoadFromResourceBytes(MakeDib(c.spec)));
-        EXPECT_EQ(fromResource.Height(), c.spec.height);
-        EXPECT_EQ(Held(fromResource), Expected(c.spec));
+        ASSERT_TRUE(fromResource.LoadFromResourceBytes(MakeDib(c.layout)));
+        EXPECT_EQ(fromResource.Height(), c.layout.height);
+        EXPECT_EQ(Held(fromResource), Expected(c.layout));
     }
 }
 
 // Headers whose declared sizes are wrong or incomplete but whose picture is sound.
 struct TolerantCase {
     const char* name;
-    DibSpec spec;
+    DibSpec layout;
 };
 
 std::vector<TolerantCase> TolerantCases() {
     std::vector<TolerantCase> cases;
-    auto with = [](DibSpec spec, auto change) { change(spec); return spec; };
+    auto with = [](DibSpec layout, auto change) { change(layout); return layout; };
     cases.push_back({"biSizeImage 0", with(Patterned(24, 5, 3), [](DibSpec& s) { s.sizeImage = 0; })});
     cases.push_back({"biSizeImage huge", with(Patterned(24, 5, 3), [](DibSpec& s) { s.sizeImage = 0xFFFFFFFF; })});
     cases.push_back({"biSizeImage smaller", with(Patterned(24, 5, 3), [](DibSpec& s) { s.sizeImage = 3; })});
@@ -244,30 +244,30 @@ TEST(Bitmap, ReadsTheRealPixelAreaWhateverTheHeaderDeclares) {
     for (const TolerantCase& c : TolerantCases()) {
         SCOPED_TRACE(c.name);
         Bitmap fromFile;
-        ASSERT_TRUE(LoadFileBytes(fromFile, c.name, MakeFile(c.spec)));
-        EXPECT_EQ(Held(fromFile), Expected(c.spec));
+        ASSERT_TRUE(LoadFileBytes(fromFile, c.name, MakeFile(c.layout)));
+        EXPECT_EQ(Held(fromFile), Expected(c.layout));
         Bitmap fromResource;
-        ASSERT_TRUE(fromResource.LoadFromResourceBytes(MakeDib(c.spec)));
-        EXPECT_EQ(Held(fromResource), Expected(c.spec));
+        ASSERT_TRUE(fromResource.LoadFromResourceBytes(MakeDib(c.layout)));
+        EXPECT_EQ(Held(fromResource), Expected(c.layout));
     }
 }
 
 TEST(Bitmap, TruncatedPixelsLoadWithTheMissingOnesBlack) {
     // 3 by 4 at 24 bits: stored rows of 12 bytes, the bottom row first.
-    const DibSpec spec = Patterned(24, 3, 4);
-    const std::vector<Colour> full = Expected(spec);
+    const DibSpec layout = Patterned(24, 3, 4);
+    const std::vector<Colour> full = Expected(layout);
     std::vector<Colour> expected(full.size(), 0);
     std::copy(full.begin() + 9, full.end(), expected.begin() + 9);  // the bottom row, whole
     expected[6] = full[6];                                           // two whole pixels of the next
     expected[7] = full[7];
 
-    std::vector<uint8_t> file = MakeFile(spec);
+    std::vector<uint8_t> file = MakeFile(layout);
     file.resize(14 + 40 + 12 + 7);
     Bitmap fromFile;
     ASSERT_TRUE(LoadFileBytes(fromFile, "truncated", file));
     EXPECT_EQ(Held(fromFile), expected);
 
-    std::vector<uint8_t> dib = MakeDib(spec);
+    std::vector<uint8_t> dib = MakeDib(layout);
     dib.resize(40 + 12 + 7);
     Bitmap fromResource;
     ASSERT_TRUE(fromResource.LoadFromResourceBytes(dib));
@@ -276,18 +276,18 @@ TEST(Bitmap, TruncatedPixelsLoadWithTheMissingOnesBlack) {
 
 // The 40 by 40 catalogue picture: a magenta frame 5 pixels wide around a pattern.
 DibSpec FramedIcon(uint32_t sizeImage) {
-    DibSpec spec = Patterned(24, 40, 40);
+    DibSpec layout = Patterned(24, 40, 40);
     for (int y = 0; y < 40; ++y)
         for (int x = 0; x < 40; ++x)
-            if (x < 5 || y < 5 || x >= 35 || y >= 35) spec.pixels[size_t(y * 40 + x)] = Magenta;
-    spec.sizeImage = sizeImage;
-    return spec;
+            if (x < 5 || y < 5 || x >= 35 || y >= 35) layout.pixels[size_t(y * 40 + x)] = Magenta;
+    layout.sizeImage = sizeImage;
+    return layout;
 }
 
 TEST(Bitmap, IconWithOverstatedImageSizeLoadsAndDrawsAt40By40) {
-    const DibSpec spec = FramedIcon(4802);
+    const DibSpec layout = FramedIcon(4802);
     Bitmap icon;
-    ASSERT_TRUE(icon.LoadFromResourceBytes(MakeDib(spec)));
+    ASSERT_TRUE(icon.LoadFromResourceBytes(MakeDib(layout)));
     ASSERT_EQ(icon.Width(), 40);
     ASSERT_EQ(icon.Height(), 40);
 
@@ -296,31 +296,31 @@ TEST(Bitmap, IconWithOverstatedImageSizeLoadsAndDrawsAt40By40) {
     for (int y = 0; y < 60; ++y)
         for (int x = 0; x < 60; ++x) {
             const bool inside = x >= 10 && y >= 10 && x < 50 && y < 50;
-            const Colour source = inside ? spec.pixels[size_t((y - 10) * 40 + (x - 10))] : Magenta;
+            const Colour source = inside ? layout.pixels[size_t((y - 10) * 40 + (x - 10))] : Magenta;
             const Colour want = source == Magenta ? Background : source;
             ASSERT_EQ(canvas.Pixel(x, y), want) << x << "," << y;
         }
 }
 
 TEST(Bitmap, OpaqueBlitCopiesEveryPixelKeyIncluded) {
-    const DibSpec spec = FramedIcon(0);
+    const DibSpec layout = FramedIcon(0);
     Bitmap icon;
-    ASSERT_TRUE(icon.LoadFromResourceBytes(MakeDib(spec)));
+    ASSERT_TRUE(icon.LoadFromResourceBytes(MakeDib(layout)));
     Canvas canvas(40, 40, Background);
     icon.Blit(canvas, 0, 0, false, Magenta);
-    EXPECT_EQ(canvas.Pixels(), Expected(spec));
+    EXPECT_EQ(canvas.Pixels(), Expected(layout));
 }
 
 TEST(Bitmap, BlitIsClippedToTheCanvas) {
-    const DibSpec spec = Patterned(24, 10, -6);
+    const DibSpec layout = Patterned(24, 10, -6);
     Bitmap picture;
-    ASSERT_TRUE(picture.LoadFromResourceBytes(MakeDib(spec)));
+    ASSERT_TRUE(picture.LoadFromResourceBytes(MakeDib(layout)));
     Canvas canvas(20, 20, Background);
     picture.Blit(canvas, -3, 17, false, 0);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 20; ++x) {
             const bool inside = x < 7 && y >= 17;
-            const Colour want = inside ? spec.pixels[size_t((y - 17) * 10 + x + 3)] : Background;
+            const Colour want = inside ? layout.pixels[size_t((y - 17) * 10 + x + 3)] : Background;
             ASSERT_EQ(canvas.Pixel(x, y), want) << x << "," << y;
         }
 
@@ -412,9 +412,9 @@ std::vector<uint8_t> FileHeader(size_t pixelStart) {
 }
 
 DibSpec WithPalette300() {
-    DibSpec spec = Patterned(8, 4, 4);
-    spec.palette = MakePalette(300);
-    return spec;
+    DibSpec layout = Patterned(8, 4, 4);
+    layout.palette = MakePalette(300);
+    return layout;
 }
 
 std::vector<RefusedCase> RefusedResources() {

@@ -63,9 +63,9 @@ struct CommandSpec {
 
 // False, with the message written, for an option the command does not take,
 // an option without its value, or the wrong number of operands.
-bool ParseCommandArguments(const CommandSpec& spec, std::span<const std::string> arguments, CommandArguments& parsed,
+bool ParseCommandArguments(const CommandSpec& syntax, std::span<const std::string> arguments, CommandArguments& parsed,
                            Streams& streams) {
-    const std::string command = std::string(ProgramName) + " " + spec.name;
+    const std::string command = std::string(ProgramName) + " " + syntax.name;
     const auto usageError = [&](const std::string& message) {
         streams.err << command << ": " << message << " (see '" << command << " --help')\n";
         return false;
@@ -76,11 +76,11 @@ bool ParseCommandArguments(const CommandSpec& spec, std::span<const std::string>
             parsed.help = true;
             return true;
         }
-        const bool takesValue = (spec.takesOutput && argument == "-o") || (spec.takesRenderOptions && argument == "--cell");
+        const bool takesValue = (syntax.takesOutput && argument == "-o") || (syntax.takesRenderOptions && argument == "--cell");
         if (takesValue) {
             if (i + 1 == arguments.size()) return usageError("option " + argument + " needs a value");
             (argument == "-o" ? parsed.output : parsed.cell) = arguments[++i];
-        } else if (spec.takesRenderOptions && argument == "--whole") {
+        } else if (syntax.takesRenderOptions && argument == "--whole") {
             parsed.whole = true;
         } else if (argument.size() > 1 && argument[0] == '-') {
             return usageError("unknown option '" + argument + "'");
@@ -88,11 +88,11 @@ bool ParseCommandArguments(const CommandSpec& spec, std::span<const std::string>
             parsed.operands.push_back(argument);
         }
     }
-    if (parsed.operands.size() < spec.fewestOperands)
-        return usageError(spec.fewestOperands == 1 ? "which level? a LEVEL is needed"
-                                                   : "needs " + std::to_string(spec.fewestOperands) + " arguments");
-    if (parsed.operands.size() > spec.mostOperands)
-        return usageError("unexpected argument '" + parsed.operands[spec.mostOperands] + "'");
+    if (parsed.operands.size() < syntax.fewestOperands)
+        return usageError(syntax.fewestOperands == 1 ? "which level? a LEVEL is needed"
+                                                   : "needs " + std::to_string(syntax.fewestOperands) + " arguments");
+    if (parsed.operands.size() > syntax.mostOperands)
+        return usageError("unexpected argument '" + parsed.operands[syntax.mostOperands] + "'");
     return true;
 }
 
@@ -255,7 +255,7 @@ int RunRender(const CommandArguments& arguments, Streams& streams) {
 }
 
 struct Command {
-    CommandSpec spec;
+    CommandSpec syntax;
     int (*run)(const CommandArguments&, Streams&);
 };
 
@@ -281,11 +281,11 @@ int RunLevelTool(const std::vector<std::string>& arguments, std::istream& in, st
         return Succeeded;
     }
     for (const Command& command : Commands) {
-        if (name != command.spec.name) continue;
+        if (name != command.syntax.name) continue;
         CommandArguments parsed;
-        if (!ParseCommandArguments(command.spec, std::span(arguments).subspan(1), parsed, streams)) return BadArguments;
+        if (!ParseCommandArguments(command.syntax, std::span(arguments).subspan(1), parsed, streams)) return BadArguments;
         if (parsed.help) {
-            out << command.spec.help;
+            out << command.syntax.help;
             return Succeeded;
         }
         return command.run(parsed, streams);
