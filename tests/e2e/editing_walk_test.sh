@@ -12,23 +12,7 @@
 # Every input goes through step functions that drive the window with xdotool,
 # write the same input to a script for headless-render and, for a click on a
 # control, apply the control's rule to this script's own record of the level.
-set -u
-. "${PROJECT_ROOT:?}/tools/x11_session.sh"
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-workdir=$(mktemp -d)
-editor_pid=""
-cleanup() {
-    release_held_key
-    [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null
-    stop_xvfb
-    # A failed walk leaves its pictures and files for a look.
-    if [ "$failures" -eq 0 ]; then rm -rf "$workdir"; else echo "kept for inspection: $workdir"; fi
-}
-trap cleanup EXIT
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-started=$(now_ms)
+. "${PROJECT_ROOT:?}/tests/e2e/walk_session.sh"
 stage_times=""
 stage_done() { stage_times+=" $1 $(( $(now_ms) - started ))"; }
 

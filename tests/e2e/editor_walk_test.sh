@@ -7,23 +7,7 @@
 # Every input goes through step functions that drive the window with xdotool and
 # write the same input to a script for headless-render, so the two see one
 # sequence of events.
-set -u
-. "${PROJECT_ROOT:?}/tools/x11_session.sh"
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-workdir=$(mktemp -d)
-editor_pid=""
-cleanup() {
-    release_held_key
-    [ -n "$editor_pid" ] && kill "$editor_pid" 2>/dev/null
-    stop_xvfb
-    # A failed walk leaves its pictures and files for a look.
-    if [ "$failures" -eq 0 ]; then rm -rf "$workdir"; else echo "kept for inspection: $workdir"; fi
-}
-trap cleanup EXIT
-now_ms() { echo $(( $(date +%s%N) / 1000000 )); }
-started=$(now_ms)
+. "${PROJECT_ROOT:?}/tests/e2e/walk_session.sh"
 
 level=2
 base=$(printf 'M%02d' "$level")
