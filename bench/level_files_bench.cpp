@@ -102,7 +102,7 @@ void LoadLevelFromFiles(benchmark::State& state) {
         LoadLevel();
         headless::ClearMessages();
     }
-    if (buildingCount != BuildingAddLimit + 1 || unitCount != UnitAddLimit + 1)
+    if (currentLevel.buildingCount != BuildingAddLimit + 1 || currentLevel.unitCount != UnitAddLimit + 1)
         state.SkipWithError("the level did not load whole");
 }
 

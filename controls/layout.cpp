@@ -20,9 +20,9 @@ void SizeScrollThumbs() {
     Control* horizontal = controlList.FindControl(HorizontalThumbId);
     Control* vertical = controlList.FindControl(VerticalThumbId);
     horizontal->SetRect(HorizontalThumbRect(editorState.scrollX * cellSize / 2,
-                                            ScrollThumbLength(cellSize, mapGrid.columns)));
+                                            ScrollThumbLength(cellSize, currentLevel.mapGrid.columns)));
     vertical->SetRect(VerticalThumbRect(editorState.scrollY * cellSize / 2,
-                                        ScrollThumbLength(cellSize, mapGrid.rows)));
+                                        ScrollThumbLength(cellSize, currentLevel.mapGrid.rows)));
     horizontal->SetRange(controlList.FindControl(HorizontalTrackId)->GetRect());
     vertical->SetRange(controlList.FindControl(VerticalTrackId)->GetRect());
 }

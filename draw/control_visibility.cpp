@@ -61,7 +61,7 @@ void ShowInformationPageControls() {
     Show(5, 6, false);
     Show(56, 121, true);
     Show(125, 131, true);
-    const bool limited = levelInfo.limitEnabled == 1;
+    const bool limited = currentLevel.levelInfo.limitEnabled == 1;
     if (Control* limitButton = FindControl(LimitButtonId)) limitButton->SetGrey(limited ? GreyOn : GreyOff);
     Show(111, 114, limited);
 }

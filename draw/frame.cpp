@@ -92,7 +92,7 @@ void DrawCreditLine(Canvas& canvas) {
 void DrawEditorScreen(Canvas& canvas, const PanelObject& object) {
     const bool objectPage = !editorState.infoMode;
     DrawOpaquePicture(canvas, SidePanelPicture(), SidePanelLeft, 0);
-    DrawMapView(canvas, objectPage);
+    DrawMapView(canvas, {currentLevel, editorState}, objectPage);
     DrawMapViewBorder(canvas);
     ShowEditorControls();
     if (!objectPage) {

@@ -40,10 +40,10 @@ void DrawIconCell(Canvas& canvas, const Control& control, int state, int32_t ico
 void DrawPermissionIcons(Canvas& canvas) {
     for (int side = 0; side < 2; ++side) {
         // The file's PVT value 0 is the switch shown clear; 1 shows it dimmed.
-        const int pvtState = levelInfo.pvtFlag[side] == 0 ? IconStateGrey : IconStateDark;
+        const int pvtState = currentLevel.levelInfo.pvtFlag[side] == 0 ? IconStateGrey : IconStateDark;
         DrawPermissionIcon(canvas, PvtIconIds[side], pvtState, PvtIconCode);
         for (int tower = 0; tower < TowerKinds; ++tower) {
-            const int state = levelInfo.towersAllowed[tower][side] != 0 ? IconStateGrey : IconStateDark;
+            const int state = currentLevel.levelInfo.towersAllowed[tower][side] != 0 ? IconStateGrey : IconStateDark;
             DrawPermissionIcon(canvas, FirstTowerIconIds[side] + tower, state, KindSmallTower + tower);
         }
     }

@@ -18,9 +18,9 @@ constexpr PixelRect OutlineArea{0, 0, MapViewSize + 1, MapViewSize + 1};
 
 // What the grid holds at (row, column); a position outside its room reads as an
 // empty cell, so a scroll past the grid's storage cannot read beyond it.
-int32_t CellValue(int64_t row, int64_t column) {
+int32_t CellValue(const MapView& view, int64_t row, int64_t column) {
     if (row < 0 || row >= MapGridRows || column < 0 || column >= MapGridColumns) return 0;
-    return mapGrid.cells[row][column];
+    return view.level.mapGrid.cells[row][column];
 }
 
 Colour ShadeColour(int32_t value) {
@@ -70,9 +70,9 @@ void LayCells(Colour* line, const int32_t* values, int cells, int size) {
 // Each row of cells is laid out once in a line buffer and copied down the cells'
 // pixel rows. On the object page the grid's vertical lines go into the line too;
 // the objects that cover them later put them back (StampGridColumns).
-void DrawTerrain(Canvas& canvas, bool objectPage) {
-    const int size = editorState.cellSize;
-    const int cells = VisibleCells();
+void DrawTerrain(Canvas& canvas, const MapView& view, bool objectPage) {
+    const int size = view.state.cellSize;
+    const int cells = VisibleCellsOf(view.state);
     // On the object page the row runs on over the grid's last vertical line.
     const int width = cells * size + (objectPage ? 1 : 0);
     const PixelRect area = Intersect(canvas.Clip(), {0, 0, width, cells * size});
@@ -85,7 +85,7 @@ void DrawTerrain(Canvas& canvas, bool objectPage) {
         if (top >= bottom) continue;
         bool anyMarked = false;
         for (int j = 0; j < cells; ++j) {
-            values[j] = CellValue(int64_t(editorState.scrollY) + i, int64_t(editorState.scrollX) + j);
+            values[j] = CellValue(view, int64_t(view.state.scrollY) + i, int64_t(view.state.scrollX) + j);
             anyMarked = anyMarked || IsMarked(values[j]);
         }
         LayCells(line, values, cells, size);
@@ -100,9 +100,9 @@ void DrawTerrain(Canvas& canvas, bool objectPage) {
 }
 
 // The grid's vertical lines inside `rect`, after a fill has covered them.
-void StampGridColumns(Canvas& canvas, PixelRect rect) {
-    const int size = editorState.cellSize;
-    rect = Intersect(Intersect(rect, canvas.Clip()), {0, 0, VisibleCells() * size + 1, MapViewSize});
+void StampGridColumns(Canvas& canvas, const MapView& view, PixelRect rect) {
+    const int size = view.state.cellSize;
+    rect = Intersect(Intersect(rect, canvas.Clip()), {0, 0, VisibleCellsOf(view.state) * size + 1, MapViewSize});
     if (rect.IsEmpty()) return;
     const int first = (rect.left + size - 1) / size * size;
     for (int y = rect.top; y < rect.bottom; ++y) {
@@ -112,11 +112,11 @@ void StampGridColumns(Canvas& canvas, PixelRect rect) {
 }
 
 // When the terrain was drawn it already holds the vertical lines.
-void DrawGrid(Canvas& canvas, bool columnsInTerrain) {
-    const int size = editorState.cellSize;
-    const int cells = VisibleCells();
+void DrawGrid(Canvas& canvas, const MapView& view, bool columnsInTerrain) {
+    const int size = view.state.cellSize;
+    const int cells = VisibleCellsOf(view.state);
     for (int m = 0; m <= cells; ++m) canvas.FillRect({0, m * size, MapViewSize + 1, m * size + 1}, GridColour);
-    if (!columnsInTerrain) StampGridColumns(canvas, {0, 0, MapViewSize + 1, MapViewSize});
+    if (!columnsInTerrain) StampGridColumns(canvas, view, {0, 0, MapViewSize + 1, MapViewSize});
 }
 
 // Inside the view, strictly: a pointer on column or row 0 counts as outside.
@@ -131,9 +131,9 @@ void UpdateCursorCell() {
     }
 }
 
-void DrawCursorCellLabel(Canvas& canvas) {
+void DrawCursorCellLabel(Canvas& canvas, const MapView& view) {
     char buffer[2 * DecimalTextSize + 3];
-    canvas.DrawText(FormatCellPosition(editorState.cursorCellX, editorState.cursorCellY, buffer),
+    canvas.DrawText(FormatCellPosition(view.state.cursorCellX, view.state.cursorCellY, buffer),
                     CursorCellLabelRect, TextColour, TextLayout::Centred);
 }
 
@@ -142,12 +142,12 @@ int ClampToView(int64_t value) { return int(std::clamp<int64_t>(value, 0, MapVie
 // One pixel inside the object's grid lines, on the pixels the fills leave free.
 // Edges past the view's right or bottom stop at its border; the drawing stays
 // inside the view, so an object scrolled away leaves no stray lines beside it.
-void DrawOutline(Canvas& canvas, int64_t x, int64_t y, int64_t width, int64_t height, Colour colour) {
-    const int64_t size = editorState.cellSize;
-    const int64_t left = (x - editorState.scrollX) * size + 1;
-    const int64_t top = (y - editorState.scrollY) * size + 1;
-    const int64_t right = std::min<int64_t>((x + width - editorState.scrollX) * size - 1, MapViewSize);
-    const int64_t bottom = std::min<int64_t>((y + height - editorState.scrollY) * size - 1, MapViewSize);
+void DrawOutline(Canvas& canvas, const MapView& view, int64_t x, int64_t y, int64_t width, int64_t height, Colour colour) {
+    const int64_t size = view.state.cellSize;
+    const int64_t left = (x - view.state.scrollX) * size + 1;
+    const int64_t top = (y - view.state.scrollY) * size + 1;
+    const int64_t right = std::min<int64_t>((x + width - view.state.scrollX) * size - 1, MapViewSize);
+    const int64_t bottom = std::min<int64_t>((y + height - view.state.scrollY) * size - 1, MapViewSize);
     // Far-off corners only draw clipped-away pixels; keep them where int lines are exact.
     const auto near = [](int64_t v) { return int(std::clamp<int64_t>(v, -2 * MapViewSize, 2 * MapViewSize)); };
     const PixelRect savedClip = canvas.Clip();
@@ -161,22 +161,22 @@ void DrawOutline(Canvas& canvas, int64_t x, int64_t y, int64_t width, int64_t he
     canvas.SetClip(savedClip);
 }
 
-void DrawObjectOutline(Canvas& canvas, int32_t number, bool isUnit, Colour colour) {
+void DrawObjectOutline(Canvas& canvas, const MapView& view, int32_t number, bool isUnit, Colour colour) {
     if (isUnit) {
-        if (number < 1 || size_t(number) >= units.size()) return;
-        const Unit& unit = units[size_t(number)];
-        DrawOutline(canvas, unit.x, unit.y, 1, 1, colour);
+        if (number < 1 || size_t(number) >= view.level.units.size()) return;
+        const Unit& unit = view.level.units[size_t(number)];
+        DrawOutline(canvas, view, unit.x, unit.y, 1, 1, colour);
     } else {
-        if (number < 1 || size_t(number) >= buildings.size()) return;
-        const Building& building = buildings[size_t(number)];
-        DrawOutline(canvas, building.x, building.y, building.width, building.height, colour);
+        if (number < 1 || size_t(number) >= view.level.buildings.size()) return;
+        const Building& building = view.level.buildings[size_t(number)];
+        DrawOutline(canvas, view, building.x, building.y, building.width, building.height, colour);
     }
 }
 
 // The building's fill rectangle, empty when none of it is in view.
-PixelRect BuildingFill(const Building& building) {
-    const int64_t scrollX = editorState.scrollX, scrollY = editorState.scrollY;
-    const int64_t size = editorState.cellSize, cells = VisibleCells();
+PixelRect BuildingFill(const MapView& view, const Building& building) {
+    const int64_t scrollX = view.state.scrollX, scrollY = view.state.scrollY;
+    const int64_t size = view.state.cellSize, cells = VisibleCellsOf(view.state);
     const int64_t x = building.x, y = building.y;
     if (x + building.width - 1 < scrollX || y + building.height - 1 < scrollY || x >= scrollX + cells ||
         y >= scrollY + cells)
@@ -186,37 +186,37 @@ PixelRect BuildingFill(const Building& building) {
 }
 
 // A building's fill covers the grid lines inside it; units stay clear of them.
-void DrawBuildingUnderGrid(Canvas& canvas, int32_t number) {
-    if (number < 1 || size_t(number) >= buildings.size()) return;
-    const Building& building = buildings[size_t(number)];
-    const PixelRect fill = BuildingFill(building);
+void DrawBuildingUnderGrid(Canvas& canvas, const MapView& view, int32_t number) {
+    if (number < 1 || size_t(number) >= view.level.buildings.size()) return;
+    const Building& building = view.level.buildings[size_t(number)];
+    const PixelRect fill = BuildingFill(view, building);
     if (fill.IsEmpty()) return;
     canvas.FillRect(fill, BuildingMapColour(building.side));
-    StampGridColumns(canvas, fill);
+    StampGridColumns(canvas, view, fill);
 }
 
-void DrawObjects(Canvas& canvas, bool gridUnderObjects) {
+void DrawObjects(Canvas& canvas, const MapView& view, bool gridUnderObjects) {
     const auto drawBuilding = gridUnderObjects ? DrawBuildingUnderGrid : DrawBuilding;
-    for (int32_t number = 1; number <= buildingCount; ++number) drawBuilding(canvas, number);
+    for (int32_t number = 1; number <= view.level.buildingCount; ++number) drawBuilding(canvas, view, number);
     // The selected building once more, so that it lies above every building it overlaps.
-    if (editorState.selectedIndex != 0 && !editorState.selectedIsUnit) drawBuilding(canvas, editorState.selectedIndex);
-    for (int32_t number = 1; number <= unitCount; ++number) DrawUnit(canvas, number);
+    if (view.state.selectedIndex != 0 && !view.state.selectedIsUnit) drawBuilding(canvas, view, view.state.selectedIndex);
+    for (int32_t number = 1; number <= view.level.unitCount; ++number) DrawUnit(canvas, view, number);
 }
 
 }  // namespace
 
-void DrawBuilding(Canvas& canvas, int32_t number) {
-    if (number < 1 || size_t(number) >= buildings.size()) return;
-    const Building& building = buildings[size_t(number)];
-    const PixelRect fill = BuildingFill(building);
+void DrawBuilding(Canvas& canvas, const MapView& view, int32_t number) {
+    if (number < 1 || size_t(number) >= view.level.buildings.size()) return;
+    const Building& building = view.level.buildings[size_t(number)];
+    const PixelRect fill = BuildingFill(view, building);
     if (!fill.IsEmpty()) canvas.FillRect(fill, BuildingMapColour(building.side));
 }
 
-void DrawUnit(Canvas& canvas, int32_t number) {
-    if (number < 1 || size_t(number) >= units.size()) return;
-    const Unit& unit = units[size_t(number)];
-    const int64_t scrollX = editorState.scrollX, scrollY = editorState.scrollY;
-    const int64_t size = editorState.cellSize, cells = VisibleCells();
+void DrawUnit(Canvas& canvas, const MapView& view, int32_t number) {
+    if (number < 1 || size_t(number) >= view.level.units.size()) return;
+    const Unit& unit = view.level.units[size_t(number)];
+    const int64_t scrollX = view.state.scrollX, scrollY = view.state.scrollY;
+    const int64_t size = view.state.cellSize, cells = VisibleCellsOf(view.state);
     const int64_t column = int64_t(unit.x) - scrollX, row = int64_t(unit.y) - scrollY;
     if (column < 0 || column >= cells || row < 0 || row >= cells) return;
     const PixelRect rect{ClampToView(column * size + 3), ClampToView(row * size + 3),
@@ -224,16 +224,16 @@ void DrawUnit(Canvas& canvas, int32_t number) {
     canvas.FillRect(rect, UnitMapColour(unit.side));
 }
 
-void DrawMapView(Canvas& canvas, bool objectPage) {
-    const bool terrain = editorState.mapLoaded;
-    if (terrain) DrawTerrain(canvas, objectPage);
+void DrawMapView(Canvas& canvas, const MapView& view, bool objectPage) {
+    const bool terrain = view.state.mapLoaded;
+    if (terrain) DrawTerrain(canvas, view, objectPage);
     if (!objectPage) return;
-    if (editorState.edtLoaded) DrawObjects(canvas, terrain);
-    DrawGrid(canvas, terrain);
+    if (view.state.edtLoaded) DrawObjects(canvas, view, terrain);
+    DrawGrid(canvas, view, terrain);
     UpdateCursorCell();
-    DrawCursorCellLabel(canvas);
-    if (editorState.hoverIndex != 0)
-        DrawObjectOutline(canvas, editorState.hoverIndex, editorState.hoverIsUnit, HoverOutlineColour);
-    if (editorState.selectedIndex != 0)
-        DrawObjectOutline(canvas, editorState.selectedIndex, editorState.selectedIsUnit, SelectionOutlineColour);
+    DrawCursorCellLabel(canvas, view);
+    if (view.state.hoverIndex != 0)
+        DrawObjectOutline(canvas, view, view.state.hoverIndex, view.state.hoverIsUnit, HoverOutlineColour);
+    if (view.state.selectedIndex != 0)
+        DrawObjectOutline(canvas, view, view.state.selectedIndex, view.state.selectedIsUnit, SelectionOutlineColour);
 }

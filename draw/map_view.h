@@ -6,18 +6,27 @@
 #include <cstdint>
 
 #include "engine/canvas.h"
+#include "input/editor_state.h"
+#include "level/level_data.h"
 
 // The map view's square and the label of the cell under the pointer.
 constexpr PixelRect MapViewRect{0, 0, 640, 640};
 constexpr PixelRect CursorCellLabelRect{500, 670, 600, 690};
 
+// What the view shows: a level, seen with the scroll, zoom, hover and selection
+// of an editor state. The editor passes its own; the level tool passes its own.
+struct MapView {
+    const Level& level;
+    const EditorState& state;
+};
+
 // Fills building or unit `number` where any of it is in view; a number without a
 // record draws nothing.
-void DrawBuilding(Canvas& canvas, int32_t number);
-void DrawUnit(Canvas& canvas, int32_t number);
+void DrawBuilding(Canvas& canvas, const MapView& view, int32_t number);
+void DrawUnit(Canvas& canvas, const MapView& view, int32_t number);
 
 // The terrain when a .map is loaded. On the object page also the crosses on marked
 // cells, the objects, the grid, the cursor cell (written to the editor state and
 // shown in its label) and the two outlines; the information page shows the terrain
 // alone.
-void DrawMapView(Canvas& canvas, bool objectPage);
+void DrawMapView(Canvas& canvas, const MapView& view, bool objectPage);

@@ -18,8 +18,8 @@ PanelObject CurrentPanelObject() {
     // A number past its table names no record; the panel then shows none of its rows.
     if (object.number > 0) {
         const size_t index = size_t(object.number);
-        if (object.isUnit && index < units.size()) object.unit = &units[index];
-        if (!object.isUnit && index < buildings.size()) object.building = &buildings[index];
+        if (object.isUnit && index < currentLevel.units.size()) object.unit = &currentLevel.units[index];
+        if (!object.isUnit && index < currentLevel.buildings.size()) object.building = &currentLevel.buildings[index];
     }
     return object;
 }

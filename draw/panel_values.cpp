@@ -74,18 +74,18 @@ void DrawObjectPanel(Canvas& canvas, const PanelObject& object) {
 void DrawInformationValues(Canvas& canvas) {
     for (int side = 0; side < 2; ++side) {
         const Colour colour = SidePanelColour(side);
-        const int32_t values[] = {levelInfo.credits[side], levelInfo.researchPoints[side],
-                                  levelInfo.airForces[0][side], levelInfo.airForces[1][side],
-                                  levelInfo.airForces[2][side], levelInfo.airForces[3][side],
-                                  levelInfo.airForces[4][side]};
+        const int32_t values[] = {currentLevel.levelInfo.credits[side], currentLevel.levelInfo.researchPoints[side],
+                                  currentLevel.levelInfo.airForces[0][side], currentLevel.levelInfo.airForces[1][side],
+                                  currentLevel.levelInfo.airForces[2][side], currentLevel.levelInfo.airForces[3][side],
+                                  currentLevel.levelInfo.airForces[4][side]};
         for (int row = 0; row < int(std::size(values)); ++row)
             DrawNumberIn(canvas, FirstValueFieldId + row * ValueRowStride + side * SideStride, values[row], colour);
     }
-    const bool limited = levelInfo.limitEnabled == 1;
-    if (limited) DrawNumberIn(canvas, LimitTimeValueId, levelInfo.limitTime, TextColour);
-    DrawNumberIn(canvas, StartXValueId, levelInfo.startX, TextColour);
-    DrawNumberIn(canvas, StartYValueId, levelInfo.startY, TextColour);
-    if (limited && levelInfo.limitType >= 0 && levelInfo.limitType < int32_t(std::size(LimitTypeNames))) {
-        if (Control* limitType = FindControl(LimitTypeButtonId)) limitType->SetCaption(LimitTypeNames[levelInfo.limitType]);
+    const bool limited = currentLevel.levelInfo.limitEnabled == 1;
+    if (limited) DrawNumberIn(canvas, LimitTimeValueId, currentLevel.levelInfo.limitTime, TextColour);
+    DrawNumberIn(canvas, StartXValueId, currentLevel.levelInfo.startX, TextColour);
+    DrawNumberIn(canvas, StartYValueId, currentLevel.levelInfo.startY, TextColour);
+    if (limited && currentLevel.levelInfo.limitType >= 0 && currentLevel.levelInfo.limitType < int32_t(std::size(LimitTypeNames))) {
+        if (Control* limitType = FindControl(LimitTypeButtonId)) limitType->SetCaption(LimitTypeNames[currentLevel.levelInfo.limitType]);
     }
 }

@@ -13,15 +13,15 @@ namespace {
 Building* SelectedBuilding() {
     const EditorState& state = editorState;
     const int32_t n = state.selectedIndex;
-    if (state.selectedIsUnit || n < 1 || n > buildingCount || size_t(n) >= buildings.size()) return nullptr;
-    return &buildings[size_t(n)];
+    if (state.selectedIsUnit || n < 1 || n > currentLevel.buildingCount || size_t(n) >= currentLevel.buildings.size()) return nullptr;
+    return &currentLevel.buildings[size_t(n)];
 }
 
 Unit* SelectedUnit() {
     const EditorState& state = editorState;
     const int32_t n = state.selectedIndex;
-    if (!state.selectedIsUnit || n < 1 || n > unitCount || size_t(n) >= units.size()) return nullptr;
-    return &units[size_t(n)];
+    if (!state.selectedIsUnit || n < 1 || n > currentLevel.unitCount || size_t(n) >= currentLevel.units.size()) return nullptr;
+    return &currentLevel.units[size_t(n)];
 }
 
 // Buildings cycle 25..29, 100..108 and back to 25.

@@ -19,10 +19,10 @@ void ResetMapScroll() {
     editorState.scrollY = 0;
     const int32_t cellSize = editorState.cellSize;
     if (Control* thumb = controlList.FindControl(HorizontalThumbId)) {
-        thumb->SetRect(HorizontalThumbRect(0, ScrollThumbLength(cellSize, mapGrid.columns)));
+        thumb->SetRect(HorizontalThumbRect(0, ScrollThumbLength(cellSize, currentLevel.mapGrid.columns)));
     }
     if (Control* thumb = controlList.FindControl(VerticalThumbId)) {
-        thumb->SetRect(VerticalThumbRect(0, ScrollThumbLength(cellSize, mapGrid.rows)));
+        thumb->SetRect(VerticalThumbRect(0, ScrollThumbLength(cellSize, currentLevel.mapGrid.rows)));
     }
 }
 

@@ -48,7 +48,8 @@ inline Screen CurrentScreen() { return ScreenOf(editorState); }
 
 // Map cells along each side of the 640-pixel map view at the current zoom.
 constexpr int32_t MapViewSize = 640;
-inline int32_t VisibleCells() { return MapViewSize / editorState.cellSize; }
+inline int32_t VisibleCellsOf(const EditorState& state) { return MapViewSize / state.cellSize; }
+inline int32_t VisibleCells() { return VisibleCellsOf(editorState); }
 
 // Back to the map's top-left corner, with both thumbs sized for the zoom and the
 // map (capped at their tracks).

@@ -17,7 +17,7 @@ constexpr int32_t IdsPerValueRow = 6;
 constexpr int32_t IdsPerSide = 3;
 
 void StepValueRow(int32_t row, int32_t side, bool up) {
-    LevelInfo& info = levelInfo;
+    LevelInfo& info = currentLevel.levelInfo;
     if (row == 0) {
         int32_t& credits = info.credits[side];
         credits = up ? HundredAbove(credits, CreditsCap) : HundredBelow(credits);
@@ -51,12 +51,12 @@ constexpr int32_t TowerIconsPerSide = 5;
 
 bool RunIconCommand(int32_t id) {
     if (id == FirstPvtIconId || id == FirstPvtIconId + 1) {
-        Toggle(levelInfo.pvtFlag[id - FirstPvtIconId]);
+        Toggle(currentLevel.levelInfo.pvtFlag[id - FirstPvtIconId]);
         return true;
     }
     if (id < FirstTowerIconId || id >= FirstTowerIconId + 2 * TowerIconsPerSide) return false;
     const int32_t index = id - FirstTowerIconId;
-    Toggle(levelInfo.towersAllowed[index % TowerIconsPerSide][index / TowerIconsPerSide]);
+    Toggle(currentLevel.levelInfo.towersAllowed[index % TowerIconsPerSide][index / TowerIconsPerSide]);
     return true;
 }
 
@@ -75,7 +75,7 @@ int32_t HundredAbove(int32_t value, int32_t cap) {
 
 bool RunMapInformationCommand(int32_t id) {
     if (RunValueRowCommand(id) || RunIconCommand(id)) return true;
-    LevelInfo& info = levelInfo;
+    LevelInfo& info = currentLevel.levelInfo;
     switch (id) {
     case 110: info.limitEnabled = info.limitEnabled == 1 ? 0 : 1; return true;  // "时间"
     case 111:  // the limit type's name
@@ -84,9 +84,9 @@ bool RunMapInformationCommand(int32_t id) {
     case 112: info.limitTime = std::max(0, info.limitTime - 1); return true;
     case 114: info.limitTime = std::min(LongestLimitTime, info.limitTime + 1); return true;
     case 126: if (info.startX > 0) --info.startX; return true;
-    case 128: if (info.startX < mapGrid.columns - GameScreenColumns) ++info.startX; return true;
+    case 128: if (info.startX < currentLevel.mapGrid.columns - GameScreenColumns) ++info.startX; return true;
     case 129: if (info.startY > 0) --info.startY; return true;
-    case 131: if (info.startY < mapGrid.rows - GameScreenRows) ++info.startY; return true;
+    case 131: if (info.startY < currentLevel.mapGrid.rows - GameScreenRows) ++info.startY; return true;
     default: return false;
     }
 }

@@ -21,10 +21,10 @@ int32_t ClientCoordinate(int value) { return std::clamp(value, 0, MaxClientCoord
 bool InMapView(int32_t x, int32_t y) { return x < MapViewSize && y < MapViewSize; }
 
 bool IsBuildingNumber(int32_t n) {
-    return n >= 1 && n <= buildingCount && size_t(n) < buildings.size();
+    return n >= 1 && n <= currentLevel.buildingCount && size_t(n) < currentLevel.buildings.size();
 }
 
-bool IsUnitNumber(int32_t n) { return n >= 1 && n <= unitCount && size_t(n) < units.size(); }
+bool IsUnitNumber(int32_t n) { return n >= 1 && n <= currentLevel.unitCount && size_t(n) < currentLevel.units.size(); }
 
 bool ThumbShown(int32_t id) {
     const Control* thumb = FindControl(id);
@@ -57,7 +57,7 @@ void PressInMapView(int32_t x, int32_t y) {
     }
     state.placing = false;
     if (!state.selectedIsUnit && IsBuildingNumber(state.dragIndex)) {
-        const Building& building = buildings[size_t(state.dragIndex)];
+        const Building& building = currentLevel.buildings[size_t(state.dragIndex)];
         state.grabOffsetX = CellColumn(x) - building.x;
         state.grabOffsetY = CellRow(y) - building.y;
     } else {
@@ -80,16 +80,16 @@ void MoveDraggedObject(int32_t x, int32_t y) {
     const EditorState& state = editorState;
     if (!state.selectedIsUnit) {
         if (!IsBuildingNumber(state.dragIndex)) return;
-        Building& building = buildings[size_t(state.dragIndex)];
-        building.x = KeptInView(CellColumn(x) - state.grabOffsetX, state.scrollX, mapGrid.columns,
+        Building& building = currentLevel.buildings[size_t(state.dragIndex)];
+        building.x = KeptInView(CellColumn(x) - state.grabOffsetX, state.scrollX, currentLevel.mapGrid.columns,
                                 building.width);
-        building.y = KeptInView(CellRow(y) - state.grabOffsetY, state.scrollY, mapGrid.rows,
+        building.y = KeptInView(CellRow(y) - state.grabOffsetY, state.scrollY, currentLevel.mapGrid.rows,
                                 building.height);
     } else {
         if (!IsUnitNumber(state.dragIndex)) return;
-        Unit& unit = units[size_t(state.dragIndex)];
-        unit.x = KeptInView(CellColumn(x), state.scrollX, mapGrid.columns, 1);
-        unit.y = KeptInView(CellRow(y), state.scrollY, mapGrid.rows, 1);
+        Unit& unit = currentLevel.units[size_t(state.dragIndex)];
+        unit.x = KeptInView(CellColumn(x), state.scrollX, currentLevel.mapGrid.columns, 1);
+        unit.y = KeptInView(CellRow(y), state.scrollY, currentLevel.mapGrid.rows, 1);
     }
 }
 }  // namespace
@@ -98,7 +98,7 @@ void UpdateHover() {
     EditorState& state = editorState;
     bool found = false;
     for (int32_t i = 1; IsUnitNumber(i); ++i) {
-        const Unit& unit = units[size_t(i)];
+        const Unit& unit = currentLevel.units[size_t(i)];
         if (unit.x != state.cursorCellX || unit.y != state.cursorCellY) continue;
         if (!state.leftDown) {
             state.hoverIndex = i;
@@ -109,7 +109,7 @@ void UpdateHover() {
     }
     if (found) return;
     for (int32_t i = 1; IsBuildingNumber(i) && !state.leftDown; ++i) {
-        const Building& building = buildings[size_t(i)];
+        const Building& building = currentLevel.buildings[size_t(i)];
         if (building.x <= state.cursorCellX && state.cursorCellX < building.x + building.width &&
             building.y <= state.cursorCellY && state.cursorCellY < building.y + building.height) {
             state.hoverIndex = i;

@@ -30,8 +30,8 @@ void StartPlacing(int32_t number, bool isUnit) {
 void DeleteAllObjects() {
     if (editorState.placing) return;
     ForgetHoverAndSelection();
-    unitCount = 0;
-    buildingCount = 0;
+    currentLevel.unitCount = 0;
+    currentLevel.buildingCount = 0;
 }
 
 void DeleteSelectedObject() {
@@ -39,13 +39,13 @@ void DeleteSelectedObject() {
     // A selection outside its table would copy into nothing and leave a count
     // below the records it names; only the selection is dropped then.
     if (editorState.selectedIsUnit) {
-        if (selected >= 1 && selected <= unitCount) {
-            CopyUnit(selected, unitCount);
-            --unitCount;
+        if (selected >= 1 && selected <= currentLevel.unitCount) {
+            CopyUnit(selected, currentLevel.unitCount);
+            --currentLevel.unitCount;
         }
-    } else if (selected >= 1 && selected <= buildingCount) {
-        CopyBuilding(selected, buildingCount);
-        --buildingCount;
+    } else if (selected >= 1 && selected <= currentLevel.buildingCount) {
+        CopyBuilding(selected, currentLevel.buildingCount);
+        --currentLevel.buildingCount;
     }
     ForgetHoverAndSelection();
     editorState.placing = false;
@@ -53,24 +53,24 @@ void DeleteSelectedObject() {
 
 void AddBuilding() {
     if (!editorState.edtLoaded) return;
-    if (buildingCount > BuildingAddLimit) {
+    if (currentLevel.buildingCount > BuildingAddLimit) {
         ShowLimitMessage(BuildingLimitText);
         return;
     }
-    const int32_t number = buildingCount + 1;
-    buildingCount = number;
+    const int32_t number = currentLevel.buildingCount + 1;
+    currentLevel.buildingCount = number;
     CopyBuilding(number, number - 1);
     StartPlacing(number, false);
 }
 
 void AddUnit() {
     if (!editorState.edtLoaded) return;
-    if (unitCount > UnitAddLimit) {
+    if (currentLevel.unitCount > UnitAddLimit) {
         ShowLimitMessage(UnitLimitText);
         return;
     }
-    const int32_t number = unitCount + 1;
-    unitCount = number;
+    const int32_t number = currentLevel.unitCount + 1;
+    currentLevel.unitCount = number;
     CopyUnit(number, number - 1);
     StartPlacing(number, true);
 }

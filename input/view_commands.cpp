@@ -28,13 +28,13 @@ int32_t ZoomedInLength(int32_t length, int32_t mapCells) {
 void ScrollXFromThumb() {
     if (const Control* thumb = FindControl(HorizontalThumbId)) {
         editorState.scrollX =
-            ScrollAlongTrack(thumb->GetRect().left, HorizontalTrack.left, mapGrid.columns);
+            ScrollAlongTrack(thumb->GetRect().left, HorizontalTrack.left, currentLevel.mapGrid.columns);
     }
 }
 
 void ScrollYFromThumb() {
     if (const Control* thumb = FindControl(VerticalThumbId)) {
-        editorState.scrollY = ScrollAlongTrack(thumb->GetRect().top, VerticalTrack.top, mapGrid.rows);
+        editorState.scrollY = ScrollAlongTrack(thumb->GetRect().top, VerticalTrack.top, currentLevel.mapGrid.rows);
     }
 }
 
@@ -59,12 +59,12 @@ void ZoomIn() {
     editorState.cellSize *= 2;
     if (Control* thumb = FindControl(HorizontalThumbId)) {
         Rect rect = thumb->GetRect();
-        rect.right = rect.left + ZoomedInLength(rect.Width(), mapGrid.columns);
+        rect.right = rect.left + ZoomedInLength(rect.Width(), currentLevel.mapGrid.columns);
         thumb->SetRect(rect);
     }
     if (Control* thumb = FindControl(VerticalThumbId)) {
         Rect rect = thumb->GetRect();
-        rect.bottom = rect.top + ZoomedInLength(rect.Height(), mapGrid.rows);
+        rect.bottom = rect.top + ZoomedInLength(rect.Height(), currentLevel.mapGrid.rows);
         thumb->SetRect(rect);
     }
 }

@@ -1,19 +1,14 @@
 // The level's global records and the operations the commands run on them.
 #include "level/level_data.h"
 
-MapGrid mapGrid = {StartMapSize, StartMapSize, {}};
-LevelInfo levelInfo = {};
-std::vector<Building> buildings(BuildingAddLimit + 2);
-std::vector<Unit> units(UnitAddLimit + 2);
-int32_t buildingCount = 0;
-int32_t unitCount = 0;
+Level currentLevel;
 
 void EnsureBuildingNumber(int32_t n) {
-    if (n >= 1 && size_t(n) >= buildings.size()) buildings.resize(size_t(n) + 1);
+    if (n >= 1 && size_t(n) >= currentLevel.buildings.size()) currentLevel.buildings.resize(size_t(n) + 1);
 }
 
 void EnsureUnitNumber(int32_t n) {
-    if (n >= 1 && size_t(n) >= units.size()) units.resize(size_t(n) + 1);
+    if (n >= 1 && size_t(n) >= currentLevel.units.size()) currentLevel.units.resize(size_t(n) + 1);
 }
 
 Building DefaultBuilding() {
@@ -32,19 +27,19 @@ Unit DefaultUnit() { return Unit{KindUfo, 0, 0, 0}; }
 
 void ClearMapGrid() {
     for (int row = 0; row < StartMapSize; ++row)
-        for (int column = 0; column < StartMapSize; ++column) mapGrid.cells[row][column] = 0;
-    mapGrid.columns = StartMapSize;
-    mapGrid.rows = StartMapSize;
+        for (int column = 0; column < StartMapSize; ++column) currentLevel.mapGrid.cells[row][column] = 0;
+    currentLevel.mapGrid.columns = StartMapSize;
+    currentLevel.mapGrid.rows = StartMapSize;
 }
 
 void ResetLevelRecords() {
-    mapGrid = {};
+    currentLevel.mapGrid = {};
     ClearMapGrid();
-    levelInfo = {};
-    buildings.assign(BuildingAddLimit + 2, Building{});
-    units.assign(UnitAddLimit + 2, Unit{});
-    buildingCount = 0;
-    unitCount = 0;
+    currentLevel.levelInfo = {};
+    currentLevel.buildings.assign(BuildingAddLimit + 2, Building{});
+    currentLevel.units.assign(UnitAddLimit + 2, Unit{});
+    currentLevel.buildingCount = 0;
+    currentLevel.unitCount = 0;
 }
 
 void ApplyFootprint(Building& building) {
@@ -76,40 +71,40 @@ void ApplyBuildingKind(Building& building, int32_t kind) {
 void SetBuildingKind(int32_t kind, int32_t n) {
     if (n < 1) return;
     EnsureBuildingNumber(n);
-    ApplyBuildingKind(buildings[size_t(n)], kind);
+    ApplyBuildingKind(currentLevel.buildings[size_t(n)], kind);
 }
 
 void SetUnitKind(int32_t kind, int32_t n) {
     if (n < 1) return;
     EnsureUnitNumber(n);
-    units[size_t(n)].kind = kind;
+    currentLevel.units[size_t(n)].kind = kind;
 }
 
 void CopyBuilding(int32_t target, int32_t source) {
     if (target < 1 || source < 0) return;
     EnsureBuildingNumber(target);
     EnsureBuildingNumber(source);
-    buildings[size_t(target)] = source == 0 ? DefaultBuilding() : buildings[size_t(source)];
+    currentLevel.buildings[size_t(target)] = source == 0 ? DefaultBuilding() : currentLevel.buildings[size_t(source)];
 }
 
 void CopyUnit(int32_t target, int32_t source) {
     if (target < 1 || source < 0) return;
     EnsureUnitNumber(target);
     EnsureUnitNumber(source);
-    units[size_t(target)] = source == 0 ? DefaultUnit() : units[size_t(source)];
+    currentLevel.units[size_t(target)] = source == 0 ? DefaultUnit() : currentLevel.units[size_t(source)];
 }
 
 void RecomputeHitPoints(int32_t n) {
     if (n < 1) return;
     EnsureBuildingNumber(n);
-    Building& building = buildings[size_t(n)];
+    Building& building = currentLevel.buildings[size_t(n)];
     building.hitPoints = building.healthPercent * HitPointFactor(building.kind);
 }
 
 void RederiveFactorySlot(int32_t n, int level) {
     if (n < 1 || level < 1 || level > ProductionLevels) return;
     EnsureBuildingNumber(n);
-    Building& building = buildings[size_t(n)];
+    Building& building = currentLevel.buildings[size_t(n)];
     if (!IsFactoryKind(building.kind)) return;
     building.produced[level] = FactorySlotCode(building.kind, building.produced[level], building.classOffset[level]);
 }

@@ -77,16 +77,22 @@ struct Unit {
 constexpr int32_t BuildingAddLimit = 300;
 constexpr int32_t UnitAddLimit = 50;
 
-// Both tables are numbered from 1; number 0 never holds an object and means
-// "none" everywhere. They always have room for numbers up to BuildingAddLimit + 1
-// and UnitAddLimit + 1, and grow through EnsureBuildingNumber/EnsureUnitNumber
-// for whatever a file brings.
-extern MapGrid mapGrid;
-extern LevelInfo levelInfo;
-extern std::vector<Building> buildings;
-extern std::vector<Unit> units;
-extern int32_t buildingCount;  // the level's buildings are 1..buildingCount
-extern int32_t unitCount;
+// The whole level: the grid of the .map, and the mission information and both
+// object tables of the .edt. Both tables are numbered from 1; number 0 never
+// holds an object and means "none" everywhere. They always have room for
+// numbers up to BuildingAddLimit + 1 and UnitAddLimit + 1, and grow through
+// EnsureBuildingNumber/EnsureUnitNumber for whatever a file brings.
+struct Level {
+    MapGrid mapGrid = {StartMapSize, StartMapSize, {}};
+    LevelInfo levelInfo = {};
+    std::vector<Building> buildings = std::vector<Building>(BuildingAddLimit + 2);
+    std::vector<Unit> units = std::vector<Unit>(UnitAddLimit + 2);
+    int32_t buildingCount = 0;  // the level's buildings are 1..buildingCount
+    int32_t unitCount = 0;
+};
+
+// The level the editor shows and edits.
+extern Level currentLevel;
 
 // Make sure number n exists in its table (no effect for n below 1).
 void EnsureBuildingNumber(int32_t n);

@@ -71,14 +71,14 @@ std::string MapRefusedText(MapSizeCheck check, size_t fileSize, const MapHeader&
 void LoadMap(const std::vector<uint8_t>& bytes) {
     // ParseMap checks the size before it writes, so a refused file changes nothing.
     MapHeader header;
-    const MapSizeCheck check = ParseMap(bytes, header, mapGrid);
+    const MapSizeCheck check = ParseMap(bytes, header, currentLevel.mapGrid);
     if (check != MapSizeCheck::Fits) {
         mapFileRefused = true;
         ShowLevelFileMessage(MapRefusedText(check, bytes.size(), header));
         return;
     }
-    levelInfo.startX = header.startX;
-    levelInfo.startY = header.startY;
+    currentLevel.levelInfo.startX = header.startX;
+    currentLevel.levelInfo.startY = header.startY;
     editorState.mapLoaded = true;
     ResetMapScroll();
 }
@@ -87,16 +87,16 @@ void LoadMap(const std::vector<uint8_t>& bytes) {
 // starting position belongs to the .map.
 void LoadEdt(const std::vector<uint8_t>& bytes) {
     EdtContents contents = ParseEdt(bytes);
-    contents.info.startX = levelInfo.startX;
-    contents.info.startY = levelInfo.startY;
-    levelInfo = contents.info;
+    contents.info.startX = currentLevel.levelInfo.startX;
+    contents.info.startY = currentLevel.levelInfo.startY;
+    currentLevel.levelInfo = contents.info;
 
-    buildingCount = int32_t(contents.buildings.size());
-    EnsureBuildingNumber(buildingCount);
-    for (size_t i = 0; i < contents.buildings.size(); ++i) buildings[i + 1] = contents.buildings[i];
-    unitCount = int32_t(contents.units.size());
-    EnsureUnitNumber(unitCount);
-    for (size_t i = 0; i < contents.units.size(); ++i) units[i + 1] = contents.units[i];
+    currentLevel.buildingCount = int32_t(contents.buildings.size());
+    EnsureBuildingNumber(currentLevel.buildingCount);
+    for (size_t i = 0; i < contents.buildings.size(); ++i) currentLevel.buildings[i + 1] = contents.buildings[i];
+    currentLevel.unitCount = int32_t(contents.units.size());
+    EnsureUnitNumber(currentLevel.unitCount);
+    for (size_t i = 0; i < contents.units.size(); ++i) currentLevel.units[i + 1] = contents.units[i];
 
     editorState.edtLoaded = true;
     ResetMapScroll();

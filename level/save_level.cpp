@@ -32,7 +32,7 @@ namespace {
 
 bool PatchMapFile() {
     if (mapFileName[0] == '\0' || mapFileRefused) return false;
-    return PatchMapFileStart(mapFileName, levelInfo.startX, levelInfo.startY);
+    return PatchMapFileStart(mapFileName, currentLevel.levelInfo.startX, currentLevel.levelInfo.startY);
 }
 
 template <typename Record>
@@ -47,7 +47,7 @@ void SaveLevel() {
     if (!PatchMapFile()) ShowLevelFileMessage(MapNotSavedText);
 
     const std::vector<uint8_t> bytes =
-        WriteEdt(levelInfo, NumberedRecords(buildings, buildingCount), NumberedRecords(units, unitCount));
+        WriteEdt(currentLevel.levelInfo, NumberedRecords(currentLevel.buildings, currentLevel.buildingCount), NumberedRecords(currentLevel.units, currentLevel.unitCount));
     if (!platform::ReplaceFileDurably(edtFileName, bytes)) {
         ShowLevelFileMessage(EdtNotSavedText);
         return;

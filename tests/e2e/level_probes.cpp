@@ -50,7 +50,7 @@ Rgb3 UnitColour(int side) {
     }
 }
 
-struct Level {
+struct ProbeLevel {
     MapGrid grid{};
     std::vector<Building> buildings;
     std::vector<Unit> units;
@@ -63,14 +63,14 @@ std::optional<std::vector<uint8_t>> ReadFile(const std::filesystem::path& path) 
 }
 
 // The last unit on the cell, which is drawn on top of the others; -1 for none.
-int TopUnitAt(const Level& level, int column, int row) {
+int TopUnitAt(const ProbeLevel& level, int column, int row) {
     int top = -1;
     for (size_t i = 0; i < level.units.size(); ++i)
         if (level.units[i].x == column && level.units[i].y == row) top = int(i);
     return top;
 }
 
-int TopBuildingAt(const Level& level, int column, int row) {
+int TopBuildingAt(const ProbeLevel& level, int column, int row) {
     int top = -1;
     for (size_t i = 0; i < level.buildings.size(); ++i) {
         const Building& b = level.buildings[i];
@@ -79,17 +79,17 @@ int TopBuildingAt(const Level& level, int column, int row) {
     return top;
 }
 
-int CellValue(const Level& level, int column, int row) {
+int CellValue(const ProbeLevel& level, int column, int row) {
     return column < MapGridColumns && row < MapGridRows ? level.grid.cells[row][column] : 0;
 }
 
-bool IsFree(const Level& level, int column, int row) {
+bool IsFree(const ProbeLevel& level, int column, int row) {
     return TopUnitAt(level, column, row) < 0 && TopBuildingAt(level, column, row) < 0;
 }
 
 // The pixel at the centre of a visible cell: units over buildings over terrain;
 // a marked cell's cross runs through its centre.
-Rgb3 CentreColour(const Level& level, int column, int row) {
+Rgb3 CentreColour(const ProbeLevel& level, int column, int row) {
     if (const int unit = TopUnitAt(level, column, row); unit >= 0) return UnitColour(level.units[size_t(unit)].side);
     if (const int building = TopBuildingAt(level, column, row); building >= 0)
         return BuildingColour(level.buildings[size_t(building)].side);
@@ -101,12 +101,12 @@ void Print(const char* kind, int x, int y, Rgb3 colour, const std::string& what)
     std::printf("%s %d %d %d,%d,%d %s\n", kind, x, y, colour.red, colour.green, colour.blue, what.c_str());
 }
 
-void PrintCentre(const char* kind, const Level& level, int column, int row, const std::string& what) {
+void PrintCentre(const char* kind, const ProbeLevel& level, int column, int row, const std::string& what) {
     Print(kind, column * CellSize + 5, row * CellSize + 5, CentreColour(level, column, row),
           what + " at cell " + std::to_string(column) + "," + std::to_string(row));
 }
 
-void PrintTerrainProbes(const Level& level) {
+void PrintTerrainProbes(const ProbeLevel& level) {
     bool shadeShown[4] = {}, markShown = false;
     for (int row = 0; row < level.grid.rows; ++row) {
         for (int column = 0; column < level.grid.columns; ++column) {
@@ -129,7 +129,7 @@ void PrintTerrainProbes(const Level& level) {
         PrintCentre("probe", level, ViewCells - 1, ViewCells - 1, "cleared grid beyond the map");
 }
 
-void PrintObjectProbes(const Level& level) {
+void PrintObjectProbes(const ProbeLevel& level) {
     bool buildingSide[3] = {}, unitSide[2] = {};
     for (size_t i = 0; i < level.buildings.size(); ++i) {
         const Building& b = level.buildings[i];
@@ -155,7 +155,7 @@ void PrintGridProbes() {
 
 // A unit alone on its cell, and a free unmarked cell a few cells away from it,
 // off the view's first row and column, where the pointer counts as outside.
-bool ChooseDrag(const Level& level, int& unitIndex, int& toColumn, int& toRow) {
+bool ChooseDrag(const ProbeLevel& level, int& unitIndex, int& toColumn, int& toRow) {
     for (size_t i = 0; i < level.units.size(); ++i) {
         const Unit& u = level.units[i];
         if (u.x >= ViewCells || u.y >= ViewCells || TopUnitAt(level, u.x, u.y) != int(i)) continue;
@@ -194,7 +194,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "level-probes: %s has no level %s\n", argv[1], base);
         return 1;
     }
-    static Level level;
+    static ProbeLevel level;
     MapHeader header;
     if (ParseMap(*mapBytes, header, level.grid) != MapSizeCheck::Fits) {
         std::fprintf(stderr, "level-probes: %s.map does not fit the grid\n", base);

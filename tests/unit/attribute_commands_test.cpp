@@ -10,18 +10,18 @@ class AttributeCommands : public EditorWindow {
   protected:
     static Building& SelectBuilding(int32_t kind, int32_t side = 0) {
         const int32_t n = AddBuildingAt(kind, 3, 3);
-        buildings[size_t(n)].side = side;
+        currentLevel.buildings[size_t(n)].side = side;
         editorState.selectedIndex = n;
         editorState.selectedIsUnit = false;
-        return buildings[size_t(n)];
+        return currentLevel.buildings[size_t(n)];
     }
 
     static Unit& SelectUnit(int32_t kind, int32_t side = 0) {
         const int32_t n = AddUnitAt(kind, 3, 3);
-        units[size_t(n)].side = side;
+        currentLevel.units[size_t(n)].side = side;
         editorState.selectedIndex = n;
         editorState.selectedIsUnit = true;
-        return units[size_t(n)];
+        return currentLevel.units[size_t(n)];
     }
 };
 
@@ -285,15 +285,15 @@ TEST_F(AttributeCommands, WeightClassButtonsLeaveOtherKindsAlone) {
 TEST_F(AttributeCommands, OnlyTheSelectedObjectChanges) {
     const int32_t building = AddBuildingAt(103, 2, 2);
     const int32_t unit = AddUnitAt(7, 9, 9);
-    buildings[size_t(building)].researchable = 3;
+    currentLevel.buildings[size_t(building)].researchable = 3;
     const struct {
         const char* name;
         int32_t selectedIndex;
         bool selectedIsUnit;
     } cases[] = {
         {"hovered building, nothing selected", 0, false},
-        {"selection past the buildings", buildingCount + 5, false},
-        {"selection past the units", unitCount + 5, true},
+        {"selection past the buildings", currentLevel.buildingCount + 5, false},
+        {"selection past the units", currentLevel.unitCount + 5, true},
         {"negative selection", -3, false},
     };
     const std::vector<int> attributeIds = {20, 22, 23, 25, 26, 28, 30, 32, 33, 35, 36, 37, 38,
@@ -303,14 +303,14 @@ TEST_F(AttributeCommands, OnlyTheSelectedObjectChanges) {
         editorState.hoverIsUnit = false;
         editorState.selectedIndex = c.selectedIndex;
         editorState.selectedIsUnit = c.selectedIsUnit;
-        const Building buildingBefore = buildings[size_t(building)];
-        const Unit unitBefore = units[size_t(unit)];
-        const size_t tableSizes[] = {buildings.size(), units.size()};
+        const Building buildingBefore = currentLevel.buildings[size_t(building)];
+        const Unit unitBefore = currentLevel.units[size_t(unit)];
+        const size_t tableSizes[] = {currentLevel.buildings.size(), currentLevel.units.size()};
         for (int id : attributeIds) RunClickCommand(id);
-        EXPECT_EQ(buildings[size_t(building)], buildingBefore) << c.name;
-        EXPECT_EQ(units[size_t(unit)], unitBefore) << c.name;
-        EXPECT_EQ(buildings.size(), tableSizes[0]) << c.name;
-        EXPECT_EQ(units.size(), tableSizes[1]) << c.name;
+        EXPECT_EQ(currentLevel.buildings[size_t(building)], buildingBefore) << c.name;
+        EXPECT_EQ(currentLevel.units[size_t(unit)], unitBefore) << c.name;
+        EXPECT_EQ(currentLevel.buildings.size(), tableSizes[0]) << c.name;
+        EXPECT_EQ(currentLevel.units.size(), tableSizes[1]) << c.name;
     }
 }
 
@@ -320,18 +320,18 @@ TEST_F(AttributeCommands, ASelectedUnitLeavesTheBuildingOfTheSameNumberAlone) {
     ASSERT_EQ(building, unit);
     editorState.selectedIndex = unit;
     editorState.selectedIsUnit = true;
-    const Building before = buildings[size_t(building)];
+    const Building before = currentLevel.buildings[size_t(building)];
     for (int id : {20, 23, 47, 26, 30, 32, 36, 41, 52}) RunClickCommand(id);
-    EXPECT_EQ(buildings[size_t(building)], before);
-    EXPECT_EQ(units[size_t(unit)].kind, 8);
-    EXPECT_EQ(units[size_t(unit)].side, 1);
+    EXPECT_EQ(currentLevel.buildings[size_t(building)], before);
+    EXPECT_EQ(currentLevel.units[size_t(unit)].kind, 8);
+    EXPECT_EQ(currentLevel.units[size_t(unit)].side, 1);
 }
 
 
 // Through the mouse, on the controls the last paint showed.
 TEST_F(AttributeCommands, PanelButtonsOfAHoveredBuildingChangeNothingUntilItIsSelected) {
     const int32_t n = AddBuildingAt(KindHeavyFactory, 5, 5);
-    buildings[size_t(n)].healthPercent = 50;
+    currentLevel.buildings[size_t(n)].healthPercent = 50;
     editorState.hoverIndex = n;
     editorState.hoverIsUnit = false;
     Repaint();
@@ -339,13 +339,13 @@ TEST_F(AttributeCommands, PanelButtonsOfAHoveredBuildingChangeNothingUntilItIsSe
     const Rect health = RectOf(47);
     Press((health.left + health.right) / 2, (health.top + health.bottom) / 2);
     Release((health.left + health.right) / 2, (health.top + health.bottom) / 2);
-    EXPECT_EQ(buildings[size_t(n)].healthPercent, 50);
+    EXPECT_EQ(currentLevel.buildings[size_t(n)].healthPercent, 50);
 
     editorState.selectedIndex = n;
     Repaint();
     Press((health.left + health.right) / 2, (health.top + health.bottom) / 2);
-    EXPECT_EQ(buildings[size_t(n)].healthPercent, 60);
-    EXPECT_EQ(buildings[size_t(n)].hitPoints, 60 * 135);
+    EXPECT_EQ(currentLevel.buildings[size_t(n)].healthPercent, 60);
+    EXPECT_EQ(currentLevel.buildings[size_t(n)].hitPoints, 60 * 135);
 }
 
 }  // namespace

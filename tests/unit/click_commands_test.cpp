@@ -49,8 +49,8 @@ TEST_F(ClickCommands, ZoomHalvesAndDoublesTheThumbsWithinTheirTracks) {
     };
     for (const ZoomCase& c : cases) {
         editorState.cellSize = 10;
-        mapGrid.columns = c.columns;
-        mapGrid.rows = c.rows;
+        currentLevel.mapGrid.columns = c.columns;
+        currentLevel.mapGrid.rows = c.rows;
         ResetMapScroll();
         for (int id : c.ids) RunClickCommand(id);
         EXPECT_EQ(editorState.cellSize, c.cellSize) << c.name;
@@ -71,8 +71,8 @@ TEST_F(ClickCommands, ZoomHalvesAndDoublesTheThumbsWithinTheirTracks) {
 }
 
 TEST_F(ClickCommands, ZoomInKeepsTheScrollAndZoomOutReturnsToTheCorner) {
-    mapGrid.columns = 96;
-    mapGrid.rows = 80;
+    currentLevel.mapGrid.columns = 96;
+    currentLevel.mapGrid.rows = 80;
     ResetMapScroll();
     RunClickCommand(5);
     FindControl(3)->MoveWithinRange(100, 0);
@@ -101,18 +101,18 @@ TEST_F(ClickCommands, AddingStopsOnlyAboveTheLimits) {
         bool added;
         const char* message;
     } cases[] = {
-        {54, &buildingCount, 299, true, nullptr},
-        {54, &buildingCount, 300, true, nullptr},
-        {54, &buildingCount, 301, false, "建筑超载!超过限定300"},
-        {55, &unitCount, 49, true, nullptr},
-        {55, &unitCount, 50, true, nullptr},
-        {55, &unitCount, 51, false, "单位超载！超过限制50"},
+        {54, &currentLevel.buildingCount, 299, true, nullptr},
+        {54, &currentLevel.buildingCount, 300, true, nullptr},
+        {54, &currentLevel.buildingCount, 301, false, "建筑超载!超过限定300"},
+        {55, &currentLevel.unitCount, 49, true, nullptr},
+        {55, &currentLevel.unitCount, 50, true, nullptr},
+        {55, &currentLevel.unitCount, 51, false, "单位超载！超过限制50"},
     };
     for (const auto& c : cases) {
         headless::ClearMessages();
         ResetEditorState();
         editorState.edtLoaded = true;
-        buildingCount = unitCount = 0;
+        currentLevel.buildingCount = currentLevel.unitCount = 0;
         while (*c.count < c.start) c.id == 54 ? AddBuildingAt(104, 1, 1) : AddUnitAt(7, 1, 1);
         RunClickCommand(c.id);
         EXPECT_EQ(*c.count, c.added ? c.start + 1 : c.start) << c.id << " with " << c.start;
@@ -150,8 +150,8 @@ TEST_F(ClickCommands, DeletingMovesTheLastObjectIntoTheHole) {
         editorState.placing = true;
         RunClickCommand(53);
         std::vector<int32_t> columns;
-        for (int32_t n = 1; n <= (c.unit ? unitCount : buildingCount); ++n)
-            columns.push_back(c.unit ? units[size_t(n)].x : buildings[size_t(n)].x);
+        for (int32_t n = 1; n <= (c.unit ? currentLevel.unitCount : currentLevel.buildingCount); ++n)
+            columns.push_back(c.unit ? currentLevel.units[size_t(n)].x : currentLevel.buildings[size_t(n)].x);
         EXPECT_EQ(columns, c.columnsAfter) << c.unit << " " << c.selected;
         EXPECT_EQ(editorState.selectedIndex, 0);
         EXPECT_EQ(editorState.hoverIndex, 0);
@@ -169,8 +169,8 @@ TEST_F(ClickCommands, DeletingASelectionOutsideItsTableLeavesTheCountsAlone) {
         editorState.selectedIndex = selected;
         RunClickCommand(53);
     }
-    EXPECT_EQ(buildingCount, 1);
-    EXPECT_EQ(unitCount, 0);
+    EXPECT_EQ(currentLevel.buildingCount, 1);
+    EXPECT_EQ(currentLevel.unitCount, 0);
 }
 
 TEST_F(ClickCommands, DeleteAllEmptiesBothTables) {
@@ -178,8 +178,8 @@ TEST_F(ClickCommands, DeleteAllEmptiesBothTables) {
     AddUnitAt(3, 2, 2);
     editorState.selectedIndex = editorState.hoverIndex = 1;
     RunClickCommand(48);
-    EXPECT_EQ(buildingCount, 0);
-    EXPECT_EQ(unitCount, 0);
+    EXPECT_EQ(currentLevel.buildingCount, 0);
+    EXPECT_EQ(currentLevel.unitCount, 0);
     EXPECT_EQ(editorState.selectedIndex, 0);
     EXPECT_EQ(editorState.hoverIndex, 0);
 }
@@ -190,8 +190,8 @@ TEST_F(ClickCommands, FileAndPageButtonsWaitWhileANewObjectIsPlaced) {
     ASSERT_TRUE(editorState.placing);
     for (int id : {10, 48, 49, 50}) RunClickCommand(id);
     EXPECT_TRUE(headless::Messages().empty());  // neither load nor save ran
-    EXPECT_EQ(buildingCount, 1);
-    EXPECT_EQ(unitCount, 1);
+    EXPECT_EQ(currentLevel.buildingCount, 1);
+    EXPECT_EQ(currentLevel.unitCount, 1);
     EXPECT_EQ(editorState.selectedIndex, 1);
     EXPECT_FALSE(editorState.infoMode);
     EXPECT_TRUE(editorState.placing);
@@ -210,8 +210,8 @@ TEST_F(ClickCommands, LoadForgetsTheSelectionWhateverTheOutcome) {
 }
 
 TEST_F(ClickCommands, PageSwitchMovesThePanelAndRenamesTheButton) {
-    mapGrid.columns = 96;
-    mapGrid.rows = 80;
+    currentLevel.mapGrid.columns = 96;
+    currentLevel.mapGrid.rows = 80;
     editorState.cellSize = 40;
     editorState.scrollX = 20;
     editorState.selectedIndex = 3;

@@ -33,7 +33,7 @@ class CommandDispatch : public EditorWindow {
     };
 
     Snapshot Take() const {
-        Snapshot snapshot{editorState, levelInfo, buildings, units, buildingCount, unitCount, {},
+        Snapshot snapshot{editorState, currentLevel.levelInfo, currentLevel.buildings, currentLevel.units, currentLevel.buildingCount, currentLevel.unitCount, {},
                           headless::Messages().size(), FolderContents()};
         for (int32_t id = 1; id <= controlList.Count(); ++id) {
             const Control* control = FindControl(id);
@@ -55,8 +55,8 @@ class CommandDispatch : public EditorWindow {
         editorState.mapLoaded = editorState.edtLoaded = true;
         editorState.levelNumber = 5;
         editorState.helpPage = helpPage;
-        mapGrid.columns = 96;
-        mapGrid.rows = 80;
+        currentLevel.mapGrid.columns = 96;
+        currentLevel.mapGrid.rows = 80;
         editorState.cellSize = 20;
         ResetMapScroll();
         FindControl(HorizontalThumbId)->MoveWithinRange(50, 0);
@@ -65,12 +65,12 @@ class CommandDispatch : public EditorWindow {
         const int32_t factory = AddBuildingAt(KindHeavyFactory, 4, 4);
         AddBuildingAt(KindSmallTower, 20, 20);
         AddUnitAt(7, 30, 30);
-        Building& building = buildings[size_t(factory)];
+        Building& building = currentLevel.buildings[size_t(factory)];
         building.researchable = 3;
         building.researched = 1;
         building.healthPercent = 50;
         editorState.selectedIndex = factory;
-        LevelInfo& info = levelInfo;
+        LevelInfo& info = currentLevel.levelInfo;
         info.credits[0] = info.credits[1] = 1234;
         info.researchPoints[0] = info.researchPoints[1] = 1234;
         for (auto& type : info.airForces) type[0] = type[1] = 10;

@@ -103,8 +103,8 @@ TEST_F(ResetMapScrollTest, ReturnsToTheCornerWithThumbsSizedForZoomAndMap) {
     };
     for (const ScrollCase& c : cases) {
         editorState.cellSize = c.cellSize;
-        mapGrid.columns = c.columns;
-        mapGrid.rows = c.rows;
+        currentLevel.mapGrid.columns = c.columns;
+        currentLevel.mapGrid.rows = c.rows;
         editorState.scrollX = 12;
         editorState.scrollY = 9;
         FindControl(3)->SetRect(300, 645, 400, 665);

@@ -34,21 +34,21 @@ class EditorWindow : public LevelFolder {
     }
 
     static int32_t AddBuildingAt(int32_t kind, int32_t x, int32_t y) {
-        const int32_t n = buildingCount + 1;
+        const int32_t n = currentLevel.buildingCount + 1;
         EnsureBuildingNumber(n);
-        buildings[size_t(n)] = DefaultBuilding();
-        ApplyBuildingKind(buildings[size_t(n)], kind);
-        buildings[size_t(n)].x = x;
-        buildings[size_t(n)].y = y;
-        buildingCount = n;
+        currentLevel.buildings[size_t(n)] = DefaultBuilding();
+        ApplyBuildingKind(currentLevel.buildings[size_t(n)], kind);
+        currentLevel.buildings[size_t(n)].x = x;
+        currentLevel.buildings[size_t(n)].y = y;
+        currentLevel.buildingCount = n;
         return n;
     }
 
     static int32_t AddUnitAt(int32_t kind, int32_t x, int32_t y) {
-        const int32_t n = unitCount + 1;
+        const int32_t n = currentLevel.unitCount + 1;
         EnsureUnitNumber(n);
-        units[size_t(n)] = Unit{kind, 0, x, y};
-        unitCount = n;
+        currentLevel.units[size_t(n)] = Unit{kind, 0, x, y};
+        currentLevel.unitCount = n;
         return n;
     }
 

@@ -72,7 +72,7 @@ INSTANTIATE_TEST_SUITE_P(
         VisibilityCase{"HoveredUnit",
                        [] {
                            LoadLevelInCode();
-                           units.resize(3);
+                           currentLevel.units.resize(3);
                            editorState.hoverIndex = 1;
                            editorState.hoverIsUnit = true;
                        },
@@ -80,7 +80,7 @@ INSTANTIATE_TEST_SUITE_P(
         VisibilityCase{"SelectedUnit",
                        [] {
                            LoadLevelInCode();
-                           units.resize(3);
+                           currentLevel.units.resize(3);
                            editorState.selectedIndex = 1;
                            editorState.selectedIsUnit = true;
                        },
@@ -101,7 +101,7 @@ INSTANTIATE_TEST_SUITE_P(
                        [] {
                            LoadLevelInCode();
                            editorState.infoMode = true;
-                           levelInfo.limitEnabled = 1;
+                           currentLevel.levelInfo.limitEnabled = 1;
                        },
                        Ids({{1, 4}, {7, 11}, {48, 50}, {56, 122}, {125, 131}})},
         VisibilityCase{"InformationPageHidesTheObjectPanel",
@@ -197,15 +197,15 @@ TEST_F(PaintTest, ClassButtonsAreLitForResearchedLevels) {
 TEST_F(PaintTest, InformationValuesInTheColoursOfTheirSides) {
     LoadLevelInCode();
     editorState.infoMode = true;
-    levelInfo.credits[0] = 4500;
-    levelInfo.credits[1] = 12300;
-    levelInfo.researchPoints[1] = 700;
-    levelInfo.airForces[4][0] = 9;
-    levelInfo.airForces[2][1] = 31;
-    levelInfo.startX = 12;
-    levelInfo.startY = 7;
-    levelInfo.limitEnabled = 1;
-    levelInfo.limitTime = 45;
+    currentLevel.levelInfo.credits[0] = 4500;
+    currentLevel.levelInfo.credits[1] = 12300;
+    currentLevel.levelInfo.researchPoints[1] = 700;
+    currentLevel.levelInfo.airForces[4][0] = 9;
+    currentLevel.levelInfo.airForces[2][1] = 31;
+    currentLevel.levelInfo.startX = 12;
+    currentLevel.levelInfo.startY = 7;
+    currentLevel.levelInfo.limitEnabled = 1;
+    currentLevel.levelInfo.limitTime = 45;
     const Canvas& frame = Paint();
     const Colour blue = Rgb(0, 0, 255), green = Rgb(0, 127, 0);
     EXPECT_TRUE(ShowsText(frame, "4500", RectOf(57).ToPixelRect(), blue));
@@ -231,8 +231,8 @@ TEST_P(LimitCaption, NamesTheTypeFromTheNextPaintOn) {
     const LimitCase& c = GetParam();
     LoadLevelInCode();
     editorState.infoMode = true;
-    levelInfo.limitEnabled = c.enabled;
-    levelInfo.limitType = c.type;
+    currentLevel.levelInfo.limitEnabled = c.enabled;
+    currentLevel.levelInfo.limitType = c.type;
     FindControl(111)->SetCaption("坚守..");
     const Canvas first = Paint();
     EXPECT_STREQ(FindControl(111)->GetCaption(), c.caption);

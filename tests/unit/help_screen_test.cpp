@@ -85,7 +85,7 @@ TEST_F(HelpScreenTest, LooksTheSameWithOrWithoutALevel) {
     Repaint();
     const Canvas empty = headless::LastFrame();
     editorState.mapLoaded = editorState.edtLoaded = true;
-    mapGrid.cells[3][3] = 12;
+    currentLevel.mapGrid.cells[3][3] = 12;
     editorState.selectedIndex = AddBuildingAt(KindHeavyFactory, 2, 2);
     editorState.infoMode = true;
     Repaint();

@@ -24,23 +24,23 @@ struct StepCase {
 int32_t* FieldsOf(LevelInfo& info) { return reinterpret_cast<int32_t*>(&info); }
 
 void FillDistinctValues() {
-    for (size_t i = 0; i < sizeof levelInfo / sizeof(int32_t); ++i) FieldsOf(levelInfo)[i] = 7 + int32_t(i);
+    for (size_t i = 0; i < sizeof currentLevel.levelInfo / sizeof(int32_t); ++i) FieldsOf(currentLevel.levelInfo)[i] = 7 + int32_t(i);
 }
 
 void RunStepCases(const std::vector<StepCase>& cases) {
     for (const StepCase& c : cases) {
         FillDistinctValues();
         *c.field = c.value;
-        LevelInfo expected = levelInfo;
-        FieldsOf(expected)[c.field - FieldsOf(levelInfo)] = c.after;
+        LevelInfo expected = currentLevel.levelInfo;
+        FieldsOf(expected)[c.field - FieldsOf(currentLevel.levelInfo)] = c.after;
         RunClickCommand(c.id);
         EXPECT_EQ(*c.field, c.after) << c.name << " id " << c.id;
-        EXPECT_TRUE(SameInformation(levelInfo, expected)) << c.name << " id " << c.id << ": another field changed";
+        EXPECT_TRUE(SameInformation(currentLevel.levelInfo, expected)) << c.name << " id " << c.id << ": another field changed";
     }
 }
 
 TEST_F(InformationCommands, CreditsAndResearchPointsStepInHundredsUpToTheirCaps) {
-    LevelInfo& info = levelInfo;
+    LevelInfo& info = currentLevel.levelInfo;
     RunStepCases({
         {"credits 1234 down", &info.credits[0], 1234, 56, 1200},
         {"credits 1234 up", &info.credits[0], 1234, 58, 1300},
@@ -73,7 +73,7 @@ TEST_F(InformationCommands, AirForcesStepByOneWithinZeroToFifty) {
     for (int type = 0; type < AirForceTypes; ++type) {
         for (int side = 0; side < 2; ++side) {
             const int down = 68 + 6 * type + 3 * side;
-            int32_t* field = &levelInfo.airForces[type][side];
+            int32_t* field = &currentLevel.levelInfo.airForces[type][side];
             cases.push_back({"up", field, 10, down + 2, 11});
             cases.push_back({"down", field, 10, down, 9});
             cases.push_back({"50 stays", field, 50, down + 2, 50});
@@ -87,20 +87,20 @@ TEST_F(InformationCommands, AirForcesStepByOneWithinZeroToFifty) {
 TEST_F(InformationCommands, IconsToggleTheirOwnPermission) {
     std::vector<StepCase> cases;
     for (int side = 0; side < 2; ++side) {
-        cases.push_back({"pvt 0", &levelInfo.pvtFlag[side], 0, 98 + side, 1});
-        cases.push_back({"pvt 1", &levelInfo.pvtFlag[side], 1, 98 + side, 0});
+        cases.push_back({"pvt 0", &currentLevel.levelInfo.pvtFlag[side], 0, 98 + side, 1});
+        cases.push_back({"pvt 1", &currentLevel.levelInfo.pvtFlag[side], 1, 98 + side, 0});
         for (int tower = 0; tower < TowerKinds; ++tower) {
             const int id = 100 + 5 * side + tower;
-            cases.push_back({"tower 0", &levelInfo.towersAllowed[tower][side], 0, id, 1});
-            cases.push_back({"tower 1", &levelInfo.towersAllowed[tower][side], 1, id, 0});
-            cases.push_back({"tower 5 from a file", &levelInfo.towersAllowed[tower][side], 5, id, 0});
+            cases.push_back({"tower 0", &currentLevel.levelInfo.towersAllowed[tower][side], 0, id, 1});
+            cases.push_back({"tower 1", &currentLevel.levelInfo.towersAllowed[tower][side], 1, id, 0});
+            cases.push_back({"tower 5 from a file", &currentLevel.levelInfo.towersAllowed[tower][side], 5, id, 0});
         }
     }
     RunStepCases(cases);
 }
 
 TEST_F(InformationCommands, LimitSwitchTypeAndTime) {
-    LevelInfo& info = levelInfo;
+    LevelInfo& info = currentLevel.levelInfo;
     RunStepCases({
         {"limit on", &info.limitEnabled, 0, 110, 1},
         {"limit off", &info.limitEnabled, 1, 110, 0},
@@ -139,25 +139,25 @@ TEST_F(InformationCommands, StartPositionKeepsTheGameScreenOnTheMap) {
         {"x past the map from a file stays", 20, 64, 30, 0, 128, 30, 0},
     };
     for (const auto& c : cases) {
-        mapGrid.columns = c.columns;
-        mapGrid.rows = c.rows;
-        levelInfo.startX = c.startX;
-        levelInfo.startY = c.startY;
+        currentLevel.mapGrid.columns = c.columns;
+        currentLevel.mapGrid.rows = c.rows;
+        currentLevel.levelInfo.startX = c.startX;
+        currentLevel.levelInfo.startY = c.startY;
         RunClickCommand(c.id);
-        EXPECT_EQ(levelInfo.startX, c.afterX) << c.name;
-        EXPECT_EQ(levelInfo.startY, c.afterY) << c.name;
+        EXPECT_EQ(currentLevel.levelInfo.startX, c.afterX) << c.name;
+        EXPECT_EQ(currentLevel.levelInfo.startY, c.afterY) << c.name;
     }
 }
 
 TEST_F(InformationCommands, SwitchingTheLimitOffKeepsItsValues) {
-    levelInfo.limitEnabled = 1;
-    levelInfo.limitType = 2;
-    levelInfo.limitTime = 35;
+    currentLevel.levelInfo.limitEnabled = 1;
+    currentLevel.levelInfo.limitType = 2;
+    currentLevel.levelInfo.limitTime = 35;
     RunClickCommand(110);
     RunClickCommand(110);
-    EXPECT_EQ(levelInfo.limitEnabled, 1);
-    EXPECT_EQ(levelInfo.limitType, 2);
-    EXPECT_EQ(levelInfo.limitTime, 35);
+    EXPECT_EQ(currentLevel.levelInfo.limitEnabled, 1);
+    EXPECT_EQ(currentLevel.levelInfo.limitType, 2);
+    EXPECT_EQ(currentLevel.levelInfo.limitTime, 35);
 }
 
 void PressOn(int id) {
@@ -176,16 +176,16 @@ TEST_F(InformationCommands, PageButtonsReachTheirValuesThroughTheMouse) {
     PressOn(61);
     PressOn(103);
     PressOn(111);
-    EXPECT_EQ(levelInfo.credits[0], 100);
-    EXPECT_EQ(levelInfo.credits[1], 200);
-    EXPECT_EQ(levelInfo.towersAllowed[3][0], 1);
-    EXPECT_EQ(levelInfo.limitType, 0) << "hidden while the limit is off";
+    EXPECT_EQ(currentLevel.levelInfo.credits[0], 100);
+    EXPECT_EQ(currentLevel.levelInfo.credits[1], 200);
+    EXPECT_EQ(currentLevel.levelInfo.towersAllowed[3][0], 1);
+    EXPECT_EQ(currentLevel.levelInfo.limitType, 0) << "hidden while the limit is off";
     PressOn(110);
     PressOn(111);
     PressOn(114);
-    EXPECT_EQ(levelInfo.limitEnabled, 1);
-    EXPECT_EQ(levelInfo.limitType, 1);
-    EXPECT_EQ(levelInfo.limitTime, 1);
+    EXPECT_EQ(currentLevel.levelInfo.limitEnabled, 1);
+    EXPECT_EQ(currentLevel.levelInfo.limitType, 1);
+    EXPECT_EQ(currentLevel.levelInfo.limitTime, 1);
 }
 
 }  // namespace

@@ -14,8 +14,8 @@ class Keyboard : public EditorWindow {
   protected:
     void SetUp() override {
         EditorWindow::SetUp();
-        mapGrid.columns = 96;
-        mapGrid.rows = 80;
+        currentLevel.mapGrid.columns = 96;
+        currentLevel.mapGrid.rows = 80;
         ResetMapScroll();  // thumbs 426 and 512 pixels long
     }
 

@@ -85,8 +85,8 @@ TEST_F(LayoutTest, ThumbsAreSizedFromScrollZoomAndMapAndNeverLeaveTheirTracks) {
         editorState.scrollX = c.scrollX;
         editorState.scrollY = c.scrollY;
         editorState.cellSize = c.cellSize;
-        mapGrid.columns = c.columns;
-        mapGrid.rows = c.rows;
+        currentLevel.mapGrid.columns = c.columns;
+        currentLevel.mapGrid.rows = c.rows;
         BuildLayout();
         EXPECT_EQ(At(3).GetRect(), c.horizontal) << c.scrollX << ", " << c.columns << " columns";
         EXPECT_EQ(At(4).GetRect(), c.vertical) << c.scrollY << ", " << c.rows << " rows";
@@ -110,8 +110,8 @@ TEST(ScrollThumbLength, IsTheViewsShareOfTheMapCappedAtTheTrack) {
 }
 
 TEST_F(LayoutTest, ACappedThumbCannotBeMovedOutOfItsTrack) {
-    mapGrid.columns = 20;
-    mapGrid.rows = 15;
+    currentLevel.mapGrid.columns = 20;
+    currentLevel.mapGrid.rows = 15;
     BuildLayout();
     Control& horizontal = *FindControl(3);
     Control& vertical = *FindControl(4);

@@ -53,20 +53,20 @@ TEST_F(LevelData, SetBuildingKindWritesTheSlotDefaults) {
     };
     for (const SlotDefaultCase& c : cases) {
         SCOPED_TRACE(c.kind);
-        Building& building = buildings[1];
+        Building& building = currentLevel.buildings[1];
         SetProduced(building, {1, 2, 3, 4, 5});
         SetOffsets(building, {9, 9, 9, 9, 9});
         SetBuildingKind(c.kind, 1);
-        EXPECT_EQ(ProducedOf(buildings[1]), c.producedAfter);
-        EXPECT_EQ(OffsetsOf(buildings[1]), c.offsetsAfter);
+        EXPECT_EQ(ProducedOf(currentLevel.buildings[1]), c.producedAfter);
+        EXPECT_EQ(OffsetsOf(currentLevel.buildings[1]), c.offsetsAfter);
     }
 }
 
 TEST_F(LevelData, SetBuildingKindResetsLevelsAndHealthButKeepsPlaceAndOwner) {
-    Building& building = buildings[4];
+    Building& building = currentLevel.buildings[4];
     building = {KindHeavyFactory, 4, {0, 1, 2, 3, 4, 5}, {}, 5, 77, 2, 0, 17, 9, 4, 3, 12};
     SetBuildingKind(KindSolarResearch, 4);
-    const Building& after = buildings[4];
+    const Building& after = currentLevel.buildings[4];
     EXPECT_EQ(after.kind, KindSolarResearch);
     EXPECT_EQ(after.researched, 1);
     EXPECT_EQ(after.researchable, 1);
@@ -82,15 +82,15 @@ TEST_F(LevelData, SetBuildingKindResetsLevelsAndHealthButKeepsPlaceAndOwner) {
 
 TEST_F(LevelData, ShellTowerOverRobotFactoryKeepsItsSlots) {
     SetBuildingKind(KindRobotFactory, 2);
-    buildings[2].researched = 4;
-    buildings[2].researchable = 5;
+    currentLevel.buildings[2].researched = 4;
+    currentLevel.buildings[2].researchable = 5;
     SetBuildingKind(KindShellTower, 2);
-    EXPECT_EQ(ProducedOf(buildings[2]), (Levels{41, 41, 41, 41, 41}));
-    EXPECT_EQ(buildings[2].width, 1);
-    EXPECT_EQ(buildings[2].height, 2);
-    EXPECT_EQ(buildings[2].hitPoints, 2600);
-    EXPECT_EQ(buildings[2].researched, 1);
-    EXPECT_EQ(buildings[2].researchable, 1);
+    EXPECT_EQ(ProducedOf(currentLevel.buildings[2]), (Levels{41, 41, 41, 41, 41}));
+    EXPECT_EQ(currentLevel.buildings[2].width, 1);
+    EXPECT_EQ(currentLevel.buildings[2].height, 2);
+    EXPECT_EQ(currentLevel.buildings[2].hitPoints, 2600);
+    EXPECT_EQ(currentLevel.buildings[2].researched, 1);
+    EXPECT_EQ(currentLevel.buildings[2].researchable, 1);
 }
 
 struct FootprintGroup {
@@ -114,9 +114,9 @@ TEST_F(LevelData, FootprintAndFullHealthFollowTheKind) {
         for (int32_t kind : group.kinds) {
             SCOPED_TRACE(kind);
             SetBuildingKind(kind, 1);
-            EXPECT_EQ(buildings[1].width, group.width);
-            EXPECT_EQ(buildings[1].height, group.height);
-            EXPECT_EQ(buildings[1].hitPoints, group.fullHitPoints);
+            EXPECT_EQ(currentLevel.buildings[1].width, group.width);
+            EXPECT_EQ(currentLevel.buildings[1].height, group.height);
+            EXPECT_EQ(currentLevel.buildings[1].hitPoints, group.fullHitPoints);
         }
     }
 }
@@ -150,9 +150,9 @@ TEST(KindRules, ResearchableMaximumAndItemRange) {
 }
 
 TEST_F(LevelData, CopyFromNumberZeroGivesTheDefaults) {
-    buildings[3] = {KindRadar, 2, {0, 30, 31, 32, 33, 34}, {0, 1, 1, 1, 1, 1}, 5, 99, 1, 0, 5, 6, 3, 3, 1};
+    currentLevel.buildings[3] = {KindRadar, 2, {0, 30, 31, 32, 33, 34}, {0, 1, 1, 1, 1, 1}, 5, 99, 1, 0, 5, 6, 3, 3, 1};
     CopyBuilding(3, 0);
-    const Building& building = buildings[3];
+    const Building& building = currentLevel.buildings[3];
     EXPECT_EQ(building.kind, KindMainBase);
     EXPECT_EQ(building.width, 4);
     EXPECT_EQ(building.height, 3);
@@ -167,23 +167,23 @@ TEST_F(LevelData, CopyFromNumberZeroGivesTheDefaults) {
     EXPECT_EQ(ProducedOf(building), (Levels{0, 0, 0, 0, 0}));
     EXPECT_EQ(OffsetsOf(building), (Levels{0, 0, 0, 0, 0}));
 
-    units[2] = {7, 1, 30, 40};
+    currentLevel.units[2] = {7, 1, 30, 40};
     CopyUnit(2, 0);
-    EXPECT_EQ(units[2], (Unit{40, 0, 0, 0}));
-    EXPECT_EQ(buildings[0], Building{});
-    EXPECT_EQ(units[0], Unit{});
+    EXPECT_EQ(currentLevel.units[2], (Unit{40, 0, 0, 0}));
+    EXPECT_EQ(currentLevel.buildings[0], Building{});
+    EXPECT_EQ(currentLevel.units[0], Unit{});
 }
 
 TEST_F(LevelData, CopyFromAnObjectCopiesEveryField) {
     const Building source = {KindHeavyFactory, 3, {0, 7, 8, 9, 1, 2}, {0, 2, 1, 3, 2, 1}, 4, 4995, 2, 0, 30, 12, 4, 3, 37};
-    buildings[5] = source;
+    currentLevel.buildings[5] = source;
     CopyBuilding(6, 5);
-    EXPECT_EQ(buildings[6], source);
-    units[1] = {45, 1, 70, 60};
+    EXPECT_EQ(currentLevel.buildings[6], source);
+    currentLevel.units[1] = {45, 1, 70, 60};
     CopyUnit(2, 1);
-    EXPECT_EQ(units[2], units[1]);
+    EXPECT_EQ(currentLevel.units[2], currentLevel.units[1]);
     SetUnitKind(46, 2);
-    EXPECT_EQ(units[2], (Unit{46, 1, 70, 60}));
+    EXPECT_EQ(currentLevel.units[2], (Unit{46, 1, 70, 60}));
 }
 
 TEST_F(LevelData, RecomputeHitPointsUsesTheKindsFactor) {
@@ -197,34 +197,34 @@ TEST_F(LevelData, RecomputeHitPointsUsesTheKindsFactor) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
-        buildings[1].kind = c.kind;
-        buildings[1].healthPercent = c.percent;
-        buildings[1].hitPoints = 12345;
+        currentLevel.buildings[1].kind = c.kind;
+        currentLevel.buildings[1].healthPercent = c.percent;
+        currentLevel.buildings[1].hitPoints = 12345;
         RecomputeHitPoints(1);
-        EXPECT_EQ(buildings[1].hitPoints, c.hitPoints);
+        EXPECT_EQ(currentLevel.buildings[1].hitPoints, c.hitPoints);
     }
 }
 
 TEST_F(LevelData, HeavyFactoryOffsetButtonCyclesTheWeightClass) {
     SetBuildingKind(KindHeavyFactory, 1);
-    buildings[1].produced[2] = 14;  // family 4, class 2
-    buildings[1].classOffset[2] = 0;
+    currentLevel.buildings[1].produced[2] = 14;  // family 4, class 2
+    currentLevel.buildings[1].classOffset[2] = 0;
     RederiveFactorySlot(1, 2);
-    EXPECT_EQ(buildings[1].produced[2], 15);
-    buildings[1].classOffset[2] = 2;
+    EXPECT_EQ(currentLevel.buildings[1].produced[2], 15);
+    currentLevel.buildings[1].classOffset[2] = 2;
     RederiveFactorySlot(1, 2);
-    EXPECT_EQ(buildings[1].produced[2], 13);
-    buildings[1].classOffset[2] = 1;
+    EXPECT_EQ(currentLevel.buildings[1].produced[2], 13);
+    currentLevel.buildings[1].classOffset[2] = 1;
     RederiveFactorySlot(1, 2);
-    EXPECT_EQ(buildings[1].produced[2], 14);
+    EXPECT_EQ(currentLevel.buildings[1].produced[2], 14);
     // The other levels are not touched.
-    EXPECT_EQ(ProducedOf(buildings[1])[0], 1);
-    EXPECT_EQ(ProducedOf(buildings[1])[2], 1);
+    EXPECT_EQ(ProducedOf(currentLevel.buildings[1])[0], 1);
+    EXPECT_EQ(ProducedOf(currentLevel.buildings[1])[2], 1);
 
     SetBuildingKind(KindRobotFactory, 1);  // only factories have weight classes
-    buildings[1].classOffset[1] = 2;
+    currentLevel.buildings[1].classOffset[1] = 2;
     RederiveFactorySlot(1, 1);
-    EXPECT_EQ(buildings[1].produced[1], 41);
+    EXPECT_EQ(currentLevel.buildings[1].produced[1], 41);
 }
 
 TEST(KindRules, ClassOffsetDerivedWhenLoading) {
@@ -275,25 +275,25 @@ TEST_F(LevelData, LoadingSlotDefaultsFillOnlyEmptyLevels) {
 }
 
 TEST_F(LevelData, TablesHoldTheAddLimitsAndGrowBeyond) {
-    ASSERT_GE(buildings.size(), 302u);
-    ASSERT_GE(units.size(), 52u);
+    ASSERT_GE(currentLevel.buildings.size(), 302u);
+    ASSERT_GE(currentLevel.units.size(), 52u);
     CopyBuilding(301, 0);
     CopyUnit(51, 0);
-    EXPECT_EQ(buildings[301].kind, KindMainBase);
-    EXPECT_EQ(units[51].kind, KindUfo);
+    EXPECT_EQ(currentLevel.buildings[301].kind, KindMainBase);
+    EXPECT_EQ(currentLevel.units[51].kind, KindUfo);
 
     CopyBuilding(700, 301);
     SetBuildingKind(KindRadar, 900);
     CopyUnit(400, 51);
     SetUnitKind(3, 450);
     EnsureBuildingNumber(1000);
-    ASSERT_GE(buildings.size(), 1001u);
-    ASSERT_GE(units.size(), 451u);
-    EXPECT_EQ(buildings[700].kind, KindMainBase);
-    EXPECT_EQ(buildings[900].kind, KindRadar);
-    EXPECT_EQ(units[400].kind, KindUfo);
-    EXPECT_EQ(units[450].kind, 3);
-    EXPECT_EQ(buildings[301].kind, KindMainBase);  // growing kept what was there
+    ASSERT_GE(currentLevel.buildings.size(), 1001u);
+    ASSERT_GE(currentLevel.units.size(), 451u);
+    EXPECT_EQ(currentLevel.buildings[700].kind, KindMainBase);
+    EXPECT_EQ(currentLevel.buildings[900].kind, KindRadar);
+    EXPECT_EQ(currentLevel.units[400].kind, KindUfo);
+    EXPECT_EQ(currentLevel.units[450].kind, 3);
+    EXPECT_EQ(currentLevel.buildings[301].kind, KindMainBase);  // growing kept what was there
 }
 
 TEST_F(LevelData, NumberZeroAndBelowNeverHoldAnObject) {
@@ -304,48 +304,48 @@ TEST_F(LevelData, NumberZeroAndBelowNeverHoldAnObject) {
     CopyUnit(0, 0);
     SetBuildingKind(KindHeavyFactory, -3);
     CopyBuilding(1, -1);
-    EXPECT_EQ(buildings[0], Building{});
-    EXPECT_EQ(buildings[1], Building{});
-    EXPECT_EQ(units[0], Unit{});
+    EXPECT_EQ(currentLevel.buildings[0], Building{});
+    EXPECT_EQ(currentLevel.buildings[1], Building{});
+    EXPECT_EQ(currentLevel.units[0], Unit{});
 }
 
 TEST_F(LevelData, StartUpClearsOnlyTheFirst64RowsAndColumns) {
-    mapGrid.columns = 96;
-    mapGrid.rows = 80;
-    mapGrid.cells[0][0] = 13;
-    mapGrid.cells[63][63] = 2;
-    mapGrid.cells[63][64] = 11;
-    mapGrid.cells[64][0] = 3;
+    currentLevel.mapGrid.columns = 96;
+    currentLevel.mapGrid.rows = 80;
+    currentLevel.mapGrid.cells[0][0] = 13;
+    currentLevel.mapGrid.cells[63][63] = 2;
+    currentLevel.mapGrid.cells[63][64] = 11;
+    currentLevel.mapGrid.cells[64][0] = 3;
     ClearMapGrid();
-    EXPECT_EQ(mapGrid.columns, 64);
-    EXPECT_EQ(mapGrid.rows, 64);
-    EXPECT_EQ(mapGrid.cells[0][0], 0);
-    EXPECT_EQ(mapGrid.cells[63][63], 0);
-    EXPECT_EQ(mapGrid.cells[63][64], 11);
-    EXPECT_EQ(mapGrid.cells[64][0], 3);
+    EXPECT_EQ(currentLevel.mapGrid.columns, 64);
+    EXPECT_EQ(currentLevel.mapGrid.rows, 64);
+    EXPECT_EQ(currentLevel.mapGrid.cells[0][0], 0);
+    EXPECT_EQ(currentLevel.mapGrid.cells[63][63], 0);
+    EXPECT_EQ(currentLevel.mapGrid.cells[63][64], 11);
+    EXPECT_EQ(currentLevel.mapGrid.cells[64][0], 3);
 }
 
 TEST_F(LevelData, ResetPutsEveryLevelGlobalBack) {
-    mapGrid.columns = 90;
-    mapGrid.cells[79][95] = 12;
-    levelInfo.credits[1] = 5000;
-    levelInfo.towersAllowed[4][1] = 1;
-    levelInfo.opaque256 = 7;
+    currentLevel.mapGrid.columns = 90;
+    currentLevel.mapGrid.cells[79][95] = 12;
+    currentLevel.levelInfo.credits[1] = 5000;
+    currentLevel.levelInfo.towersAllowed[4][1] = 1;
+    currentLevel.levelInfo.opaque256 = 7;
     CopyBuilding(2000, 0);
     CopyUnit(3, 0);
-    buildingCount = 2000;
-    unitCount = 3;
+    currentLevel.buildingCount = 2000;
+    currentLevel.unitCount = 3;
     ResetLevelRecords();
-    EXPECT_EQ(mapGrid.columns, 64);
-    EXPECT_EQ(mapGrid.rows, 64);
-    EXPECT_EQ(mapGrid.cells[79][95], 0);
-    EXPECT_EQ(levelInfo.credits[1], 0);
-    EXPECT_EQ(levelInfo.towersAllowed[4][1], 0);
-    EXPECT_EQ(levelInfo.opaque256, 0);
-    EXPECT_EQ(buildingCount, 0);
-    EXPECT_EQ(unitCount, 0);
-    EXPECT_EQ(buildings.size(), 302u);
-    EXPECT_EQ(units[3], Unit{});
+    EXPECT_EQ(currentLevel.mapGrid.columns, 64);
+    EXPECT_EQ(currentLevel.mapGrid.rows, 64);
+    EXPECT_EQ(currentLevel.mapGrid.cells[79][95], 0);
+    EXPECT_EQ(currentLevel.levelInfo.credits[1], 0);
+    EXPECT_EQ(currentLevel.levelInfo.towersAllowed[4][1], 0);
+    EXPECT_EQ(currentLevel.levelInfo.opaque256, 0);
+    EXPECT_EQ(currentLevel.buildingCount, 0);
+    EXPECT_EQ(currentLevel.unitCount, 0);
+    EXPECT_EQ(currentLevel.buildings.size(), 302u);
+    EXPECT_EQ(currentLevel.units[3], Unit{});
 }
 
 }  // namespace

@@ -47,33 +47,33 @@ TEST_F(LoadLevelTest, ReadsBothFilesOfThePair) {
     EXPECT_TRUE(editorState.edtLoaded);
     EXPECT_EQ(editorState.scrollX, 0);
     EXPECT_EQ(editorState.scrollY, 0);
-    EXPECT_EQ(mapGrid.columns, 20);
-    EXPECT_EQ(mapGrid.rows, 15);
-    EXPECT_EQ(mapGrid.cells[2][3], 11);
-    EXPECT_EQ(levelInfo.startX, 3);
-    EXPECT_EQ(levelInfo.startY, 3);
-    EXPECT_EQ(levelInfo.credits[0], 5000);
-    EXPECT_EQ(levelInfo.limitTime, 30);
-    ASSERT_EQ(buildingCount, 3);
-    ASSERT_EQ(unitCount, 2);
-    EXPECT_EQ(buildings[1].kind, 100);
-    EXPECT_EQ(buildings[1].y, 3);
-    EXPECT_EQ(buildings[3].kind, 108);
-    EXPECT_EQ(units[1], (Unit{7, 0, 12, 5}));
-    EXPECT_EQ(units[2], (Unit{40, 1, 1, 1}));
+    EXPECT_EQ(currentLevel.mapGrid.columns, 20);
+    EXPECT_EQ(currentLevel.mapGrid.rows, 15);
+    EXPECT_EQ(currentLevel.mapGrid.cells[2][3], 11);
+    EXPECT_EQ(currentLevel.levelInfo.startX, 3);
+    EXPECT_EQ(currentLevel.levelInfo.startY, 3);
+    EXPECT_EQ(currentLevel.levelInfo.credits[0], 5000);
+    EXPECT_EQ(currentLevel.levelInfo.limitTime, 30);
+    ASSERT_EQ(currentLevel.buildingCount, 3);
+    ASSERT_EQ(currentLevel.unitCount, 2);
+    EXPECT_EQ(currentLevel.buildings[1].kind, 100);
+    EXPECT_EQ(currentLevel.buildings[1].y, 3);
+    EXPECT_EQ(currentLevel.buildings[3].kind, 108);
+    EXPECT_EQ(currentLevel.units[1], (Unit{7, 0, 12, 5}));
+    EXPECT_EQ(currentLevel.units[2], (Unit{40, 1, 1, 1}));
 }
 
 // The level in memory before a load that finds only part of its pair.
 void PutPreviousLevel() {
-    buildingCount = 2;
-    buildings[1] = BuildingOf(101, 1, 1);
-    buildings[2] = BuildingOf(104, 5, 5);
-    unitCount = 1;
-    units[1] = Unit{3, 1, 4, 4};
-    levelInfo.credits[1] = 1200;
-    levelInfo.startX = 2;
-    levelInfo.startY = 4;
-    mapGrid.cells[0][0] = 13;
+    currentLevel.buildingCount = 2;
+    currentLevel.buildings[1] = BuildingOf(101, 1, 1);
+    currentLevel.buildings[2] = BuildingOf(104, 5, 5);
+    currentLevel.unitCount = 1;
+    currentLevel.units[1] = Unit{3, 1, 4, 4};
+    currentLevel.levelInfo.credits[1] = 1200;
+    currentLevel.levelInfo.startX = 2;
+    currentLevel.levelInfo.startY = 4;
+    currentLevel.mapGrid.cells[0][0] = 13;
 }
 
 TEST_F(LoadLevelTest, OnlyTheEdtPresent) {
@@ -87,12 +87,12 @@ TEST_F(LoadLevelTest, OnlyTheEdtPresent) {
     EXPECT_EQ(headless::Messages()[0].buttons, platform::MessageButtons::OkCancel);
     EXPECT_FALSE(editorState.mapLoaded);
     EXPECT_TRUE(editorState.edtLoaded);
-    EXPECT_EQ(mapGrid.columns, 64);
-    EXPECT_EQ(mapGrid.cells[0][0], 13);
-    EXPECT_EQ(levelInfo.startX, 2) << "the start belongs to the .map";
-    EXPECT_EQ(levelInfo.credits[1], 0);
-    EXPECT_EQ(buildingCount, 3);
-    EXPECT_EQ(unitCount, 2);
+    EXPECT_EQ(currentLevel.mapGrid.columns, 64);
+    EXPECT_EQ(currentLevel.mapGrid.cells[0][0], 13);
+    EXPECT_EQ(currentLevel.levelInfo.startX, 2) << "the start belongs to the .map";
+    EXPECT_EQ(currentLevel.levelInfo.credits[1], 0);
+    EXPECT_EQ(currentLevel.buildingCount, 3);
+    EXPECT_EQ(currentLevel.unitCount, 2);
 }
 
 TEST_F(LoadLevelTest, OnlyTheMapPresentKeepsThePreviousObjects) {
@@ -103,12 +103,12 @@ TEST_F(LoadLevelTest, OnlyTheMapPresentKeepsThePreviousObjects) {
     EXPECT_EQ(MessageTexts(), std::vector<std::string>{std::string(EdtOpenFailedText)});
     EXPECT_TRUE(editorState.mapLoaded);
     EXPECT_FALSE(editorState.edtLoaded);
-    EXPECT_EQ(mapGrid.columns, 20);
-    EXPECT_EQ(levelInfo.startX, 3);
-    EXPECT_EQ(levelInfo.credits[1], 1200);
-    EXPECT_EQ(buildingCount, 2);
-    EXPECT_EQ(buildings[2].kind, 104);
-    EXPECT_EQ(unitCount, 1);
+    EXPECT_EQ(currentLevel.mapGrid.columns, 20);
+    EXPECT_EQ(currentLevel.levelInfo.startX, 3);
+    EXPECT_EQ(currentLevel.levelInfo.credits[1], 1200);
+    EXPECT_EQ(currentLevel.buildingCount, 2);
+    EXPECT_EQ(currentLevel.buildings[2].kind, 104);
+    EXPECT_EQ(currentLevel.unitCount, 1);
 }
 
 TEST_F(LoadLevelTest, NeitherFileLeavesEverythingButTheFlags) {
@@ -121,7 +121,7 @@ TEST_F(LoadLevelTest, NeitherFileLeavesEverythingButTheFlags) {
     EXPECT_FALSE(editorState.mapLoaded);
     EXPECT_FALSE(editorState.edtLoaded);
     EXPECT_EQ(editorState.scrollX, 7) << "the scroll is reset only after a file was read";
-    EXPECT_EQ(buildingCount, 2);
+    EXPECT_EQ(currentLevel.buildingCount, 2);
     EXPECT_STREQ(edtFileName, "M09.edt");
 }
 
@@ -156,12 +156,12 @@ TEST_F(LoadLevelTest, MapOfAWrongSizeIsRefusedAndTheEdtStillLoads) {
         EXPECT_EQ(MessageTexts(), std::vector<std::string>{c.expectedText});
         EXPECT_FALSE(editorState.mapLoaded);
         EXPECT_TRUE(editorState.edtLoaded);
-        EXPECT_EQ(mapGrid.columns, 64);
-        EXPECT_EQ(mapGrid.rows, 64);
-        EXPECT_EQ(mapGrid.cells[0][0], 13);
-        EXPECT_EQ(levelInfo.startX, 2);
-        EXPECT_EQ(levelInfo.startY, 4);
-        EXPECT_EQ(buildingCount, 3);
+        EXPECT_EQ(currentLevel.mapGrid.columns, 64);
+        EXPECT_EQ(currentLevel.mapGrid.rows, 64);
+        EXPECT_EQ(currentLevel.mapGrid.cells[0][0], 13);
+        EXPECT_EQ(currentLevel.levelInfo.startX, 2);
+        EXPECT_EQ(currentLevel.levelInfo.startY, 4);
+        EXPECT_EQ(currentLevel.buildingCount, 3);
         EXPECT_EQ(editorState.scrollX, 0) << "reset after the .edt";
 
         // Saving leaves the refused file alone and still writes the .edt.
@@ -179,9 +179,9 @@ TEST_F(LoadLevelTest, LargestMapFillsTheWholeGrid) {
     })));
     LoadLevelNumber(1);
     EXPECT_TRUE(editorState.mapLoaded);
-    EXPECT_EQ(mapGrid.columns, 96);
-    EXPECT_EQ(mapGrid.rows, 80);
-    EXPECT_EQ(mapGrid.cells[79][95], 2);
+    EXPECT_EQ(currentLevel.mapGrid.columns, 96);
+    EXPECT_EQ(currentLevel.mapGrid.rows, 80);
+    EXPECT_EQ(currentLevel.mapGrid.cells[79][95], 2);
 }
 
 TEST_F(LoadLevelTest, LoadingReplacesTheTablesAndTakesAnyNumberOfRecords) {
@@ -189,16 +189,16 @@ TEST_F(LoadLevelTest, LoadingReplacesTheTablesAndTakesAnyNumberOfRecords) {
     const std::vector<Unit> troops(80, Unit{1, 0, 2, 2});
     ASSERT_TRUE(WriteWholeFile("M02.edt", WriteEdt(LevelInfo{}, many, troops)));
     LoadLevelNumber(2);
-    EXPECT_EQ(buildingCount, 400);
-    EXPECT_EQ(unitCount, 80);
-    EXPECT_EQ(buildings[400].kind, 25);
-    EXPECT_EQ(units[80].kind, 1);
+    EXPECT_EQ(currentLevel.buildingCount, 400);
+    EXPECT_EQ(currentLevel.unitCount, 80);
+    EXPECT_EQ(currentLevel.buildings[400].kind, 25);
+    EXPECT_EQ(currentLevel.units[80].kind, 1);
 
     ASSERT_TRUE(WriteWholeFile("M02.edt", WriteEdt(LevelInfo{}, std::vector<Building>(1, BuildingOf(106, 0, 0)), {})));
     LoadLevelNumber(2);
-    EXPECT_EQ(buildingCount, 1);
-    EXPECT_EQ(unitCount, 0);
-    EXPECT_EQ(buildings[1].kind, 106);
+    EXPECT_EQ(currentLevel.buildingCount, 1);
+    EXPECT_EQ(currentLevel.unitCount, 0);
+    EXPECT_EQ(currentLevel.buildings[1].kind, 106);
 }
 
 TEST_F(LoadLevelTest, DamagedEdtLoadsTheRecordsItHolds) {
@@ -213,8 +213,8 @@ TEST_F(LoadLevelTest, DamagedEdtLoadsTheRecordsItHolds) {
         ASSERT_TRUE(WriteWholeFile("M06.edt", Bytes(edt.begin(), edt.begin() + long(c.length))));
         LoadLevelNumber(6);
         EXPECT_TRUE(editorState.edtLoaded);
-        EXPECT_EQ(buildingCount, c.buildings);
-        EXPECT_EQ(unitCount, c.units);
+        EXPECT_EQ(currentLevel.buildingCount, c.buildings);
+        EXPECT_EQ(currentLevel.unitCount, c.units);
     }
 }
 

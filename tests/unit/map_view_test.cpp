@@ -26,7 +26,7 @@ class TerrainShades : public PaintTest, public ::testing::WithParamInterface<Sha
 TEST_P(TerrainShades, FillTheCellAndCrossMarkedOnesOnTheObjectPageOnly) {
     const ShadeCase& c = GetParam();
     editorState.mapLoaded = true;
-    mapGrid.cells[3][2] = c.value;  // view cell (2, 3) at size 10: pixels 20..29, 30..39
+    currentLevel.mapGrid.cells[3][2] = c.value;  // view cell (2, 3) at size 10: pixels 20..29, 30..39
     const Canvas& frame = Paint();
     EXPECT_EQ(frame.Pixel(21, 36), c.colour);  // inside, off both strokes
     // The strokes run (22, 32)-(28, 38) and (22, 38)-(28, 32).
@@ -51,7 +51,7 @@ TEST_F(MapView, ScrollPastTheGridsRoomShowsEmptyCells) {
     editorState.mapLoaded = true;
     editorState.scrollY = MapGridRows - 10;  // the view reaches 54 rows past the grid's room
     editorState.scrollX = MapGridColumns - 10;
-    for (auto& row : mapGrid.cells)
+    for (auto& row : currentLevel.mapGrid.cells)
         for (int32_t& cell : row) cell = 3;
     const Canvas& frame = Paint();
     EXPECT_EQ(frame.Pixel(5, 5), Rgb(63, 63, 63));
@@ -116,7 +116,7 @@ TEST_P(BuildingsAtTheEdges, AreDrawnOnlyWhenACellIsInView) {
     editorState.scrollY = 10;
     PlaceBuilding(1, KindLightFactory, c.x, c.y, 0);
     Canvas canvas(940, 695, LightGrey);
-    DrawBuilding(canvas, 1);
+    DrawBuilding(canvas, {currentLevel, editorState}, 1);
     int filled = 0;
     for (int y = 0; y < 695; ++y)
         for (int x = 0; x < 940; ++x) filled += canvas.Pixel(x, y) == Rgb(0, 0, 128);
@@ -135,7 +135,7 @@ TEST_F(MapView, BuildingLeftOfTheViewIsFilledFromTheEdge) {
     editorState.scrollX = 5;
     PlaceBuilding(1, KindLightFactory, 4, 2, 0);  // three columns, the first out of view
     Canvas canvas(940, 695, LightGrey);
-    DrawBuilding(canvas, 1);
+    DrawBuilding(canvas, {currentLevel, editorState}, 1);
     const int row = 25;
     for (int x = 0; x < 19; ++x) EXPECT_EQ(canvas.Pixel(x, row), Rgb(0, 0, 128)) << x;
     EXPECT_EQ(canvas.Pixel(19, row), LightGrey);
@@ -149,7 +149,7 @@ TEST_F(MapView, BuildingPastTheRightEdgeIsCutAt640) {
     editorState.cellSize = 40;
     PlaceBuilding(1, KindMainBase, 14, 0, 0);  // columns 14..17, the view shows 0..15
     Canvas canvas(940, 695, LightGrey);
-    DrawBuilding(canvas, 1);
+    DrawBuilding(canvas, {currentLevel, editorState}, 1);
     EXPECT_EQ(canvas.Pixel(562, 50), Rgb(0, 0, 128));
     EXPECT_EQ(canvas.Pixel(639, 50), Rgb(0, 0, 128));
     EXPECT_EQ(canvas.Pixel(640, 50), LightGrey);
@@ -159,7 +159,7 @@ TEST_F(MapView, UnitIsInsetThreePixelsAndStopsTwoShort) {
     PlaceUnit(1, 7, 3, 4, 1);
     Canvas canvas(940, 695, LightGrey);
     editorState.cellSize = 20;
-    DrawUnit(canvas, 1);
+    DrawUnit(canvas, {currentLevel, editorState}, 1);
     EXPECT_EQ(canvas.Pixel(62, 85), LightGrey);
     EXPECT_EQ(canvas.Pixel(63, 83), Rgb(0, 255, 0));
     EXPECT_EQ(canvas.Pixel(77, 97), Rgb(0, 255, 0));

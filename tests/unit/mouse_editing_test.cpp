@@ -33,7 +33,7 @@ TEST_F(MouseEditing, HoverPrefersUnitsThenTheHighestNumber) {
         {"left button held on a building", {{false, 100, 10, 10}}, 11, 11, true, 0, false},
     };
     for (const HoverCase& c : cases) {
-        buildingCount = unitCount = 0;
+        currentLevel.buildingCount = currentLevel.unitCount = 0;
         for (const Placed& o : c.objects) o.unit ? AddUnitAt(o.kind, o.x, o.y) : AddBuildingAt(o.kind, o.x, o.y);
         editorState.hoverIndex = 9;
         editorState.hoverIsUnit = false;
@@ -103,17 +103,17 @@ TEST_F(MouseEditing, DraggedBuildingKeepsTheGrabbedCellAndStaysInTheView) {
     };
     for (const auto& m : moves) {
         MoveTo(m.x, m.y);
-        EXPECT_EQ(buildings[1].x, m.column) << m.x << "," << m.y;
-        EXPECT_EQ(buildings[1].y, m.row) << m.x << "," << m.y;
+        EXPECT_EQ(currentLevel.buildings[1].x, m.column) << m.x << "," << m.y;
+        EXPECT_EQ(currentLevel.buildings[1].y, m.row) << m.x << "," << m.y;
     }
     Release(45, 25);
     MoveTo(300, 300);
-    EXPECT_EQ(buildings[1].x, 1);  // dropped
+    EXPECT_EQ(currentLevel.buildings[1].x, 1);  // dropped
 }
 
 TEST_F(MouseEditing, DraggingFollowsTheScrolledViewOnly) {
-    mapGrid.columns = 96;
-    mapGrid.rows = 80;
+    currentLevel.mapGrid.columns = 96;
+    currentLevel.mapGrid.rows = 80;
     editorState.cellSize = 20;
     editorState.scrollX = 40;
     editorState.scrollY = 30;
@@ -128,8 +128,8 @@ TEST_F(MouseEditing, DraggingFollowsTheScrolledViewOnly) {
     } moves[] = {{300, 200, 55, 40}, {800, 690, 71, 61}, {0, 0, 40, 30}};
     for (const auto& m : moves) {
         MoveTo(m.x, m.y);
-        EXPECT_EQ(units[1].x, m.column) << m.x;
-        EXPECT_EQ(units[1].y, m.row) << m.y;
+        EXPECT_EQ(currentLevel.units[1].x, m.column) << m.x;
+        EXPECT_EQ(currentLevel.units[1].y, m.row) << m.y;
     }
     Release(0, 0);
 
@@ -141,13 +141,13 @@ TEST_F(MouseEditing, DraggingFollowsTheScrolledViewOnly) {
     Press(275, 245);
     ASSERT_EQ(editorState.grabOffsetX, 3);
     MoveTo(0, 0);
-    EXPECT_EQ(buildings[1].x, 40);
-    EXPECT_EQ(buildings[1].y, 30);
+    EXPECT_EQ(currentLevel.buildings[1].x, 40);
+    EXPECT_EQ(currentLevel.buildings[1].y, 30);
 }
 
 TEST_F(MouseEditing, AMapSmallerThanTheViewKeepsObjectsOnIt) {
-    mapGrid.columns = 30;
-    mapGrid.rows = 20;
+    currentLevel.mapGrid.columns = 30;
+    currentLevel.mapGrid.rows = 20;
     AddBuildingAt(100, 0, 0);
     AddUnitAt(7, 5, 5);
     const struct {
@@ -162,8 +162,8 @@ TEST_F(MouseEditing, AMapSmallerThanTheViewKeepsObjectsOnIt) {
         Press(c.cellX * 10 + 5, c.cellY * 10 + 5);
         MoveTo(639, 639);
         Release(639, 639);
-        EXPECT_EQ(c.unit ? units[1].x : buildings[1].x, c.column) << c.unit;
-        EXPECT_EQ(c.unit ? units[1].y : buildings[1].y, c.row) << c.unit;
+        EXPECT_EQ(c.unit ? currentLevel.units[1].x : currentLevel.buildings[1].x, c.column) << c.unit;
+        EXPECT_EQ(c.unit ? currentLevel.units[1].y : currentLevel.buildings[1].y, c.row) << c.unit;
     }
 }
 
@@ -178,12 +178,12 @@ TEST_F(MouseEditing, EitherButtonsReleaseEndsADrag) {
     EXPECT_EQ(editorState.dragIndex, 1);
     EXPECT_EQ(editorState.selectedIndex, 1);
     MoveTo(105, 105);
-    EXPECT_EQ(units[1].x, 10);
+    EXPECT_EQ(currentLevel.units[1].x, 10);
     Release(105, 105, false);
     EXPECT_EQ(editorState.dragIndex, -1);
     EXPECT_TRUE(editorState.leftDown);  // the left button is still held
     MoveTo(305, 305);
-    EXPECT_EQ(units[1].x, 10);
+    EXPECT_EQ(currentLevel.units[1].x, 10);
 }
 
 TEST_F(MouseEditing, EveryMouseEventRepaintsOnce) {
@@ -217,8 +217,8 @@ TEST_F(MouseEditing, ThePressRunsTheCommandOnlyStrictlyInsideTheControl) {
 }
 
 TEST_F(MouseEditing, ThumbDragMovesTheThumbAndDerivesTheScroll) {
-    mapGrid.columns = 96;
-    mapGrid.rows = 80;
+    currentLevel.mapGrid.columns = 96;
+    currentLevel.mapGrid.rows = 80;
     ResetMapScroll();  // horizontal thumb 0..426, vertical 0..512
     Show({1, 2, 3, 4});
     MoveTo(100, 655);
@@ -251,8 +251,8 @@ TEST_F(MouseEditing, ThumbDragMovesTheThumbAndDerivesTheScroll) {
 }
 
 TEST_F(MouseEditing, PressOnTheTrackCentresWithoutGrabbing) {
-    mapGrid.columns = 96;
-    mapGrid.rows = 80;
+    currentLevel.mapGrid.columns = 96;
+    currentLevel.mapGrid.rows = 80;
     ResetMapScroll();
     Show({1, 2, 3, 4});
     MoveTo(500, 655);
@@ -273,10 +273,10 @@ TEST_F(MouseEditing, NewBuildingFollowsThePointerUntilThePressThatPutsItDown) {
     ASSERT_TRUE(editorState.placing);
     Release(740, 50);
     EXPECT_EQ(editorState.dragIndex, 1);  // still following without a button
-    EXPECT_EQ(buildings[1].x, 60);        // at the view's right edge, the pointer is over the panel
+    EXPECT_EQ(currentLevel.buildings[1].x, 60);        // at the view's right edge, the pointer is over the panel
     MoveTo(205, 305);
-    EXPECT_EQ(buildings[1].x, 20);
-    EXPECT_EQ(buildings[1].y, 30);
+    EXPECT_EQ(currentLevel.buildings[1].x, 20);
+    EXPECT_EQ(currentLevel.buildings[1].y, 30);
     MoveTo(206, 306);  // within the same cell: the hover catches up with the building
     Press(206, 306);
     EXPECT_FALSE(editorState.placing);
@@ -284,10 +284,10 @@ TEST_F(MouseEditing, NewBuildingFollowsThePointerUntilThePressThatPutsItDown) {
     EXPECT_EQ(editorState.hoverIndex, 1);
     EXPECT_EQ(editorState.dragIndex, 1);
     MoveTo(405, 415);
-    EXPECT_EQ(buildings[1].x, 40);  // dragged on while the button is held
+    EXPECT_EQ(currentLevel.buildings[1].x, 40);  // dragged on while the button is held
     Release(405, 415);
     MoveTo(100, 100);
-    EXPECT_EQ(buildings[1].x, 40);
+    EXPECT_EQ(currentLevel.buildings[1].x, 40);
 }
 
 TEST_F(MouseEditing, PressThatEndsPlacingOnAnotherObjectDragsThatOne) {
@@ -303,10 +303,10 @@ TEST_F(MouseEditing, PressThatEndsPlacingOnAnotherObjectDragsThatOne) {
     EXPECT_EQ(editorState.hoverIndex, 1);
     EXPECT_TRUE(editorState.selectedIsUnit);
     MoveTo(505, 505);
-    EXPECT_EQ(units[1].x, 50);
-    EXPECT_EQ(units[1].y, 50);
-    EXPECT_EQ(buildings[1].x, 40);  // the new building stays where it was put
-    EXPECT_EQ(buildings[1].y, 30);
+    EXPECT_EQ(currentLevel.units[1].x, 50);
+    EXPECT_EQ(currentLevel.units[1].y, 50);
+    EXPECT_EQ(currentLevel.buildings[1].x, 40);  // the new building stays where it was put
+    EXPECT_EQ(currentLevel.buildings[1].y, 30);
 }
 
 TEST_F(MouseEditing, PressThatEndsPlacingOnEmptyGroundKeepsDraggingTheNewObject) {
@@ -322,9 +322,9 @@ TEST_F(MouseEditing, PressThatEndsPlacingOnEmptyGroundKeepsDraggingTheNewObject)
     EXPECT_EQ(editorState.selectedIndex, 0);
     EXPECT_EQ(editorState.dragIndex, 1);
     MoveTo(205, 205);
-    EXPECT_EQ(units[1].x, 20);  // the new unit, not building 1, follows
-    EXPECT_EQ(buildings[1].x, 10);
-    EXPECT_EQ(buildings[1].y, 10);
+    EXPECT_EQ(currentLevel.units[1].x, 20);  // the new unit, not building 1, follows
+    EXPECT_EQ(currentLevel.buildings[1].x, 10);
+    EXPECT_EQ(currentLevel.buildings[1].y, 10);
 }
 
 TEST_F(MouseEditing, PointerBeyondTheWindowCountsAsItsEdge) {
@@ -335,8 +335,8 @@ TEST_F(MouseEditing, PointerBeyondTheWindowCountsAsItsEdge) {
     MoveTo(-300, -7);
     EXPECT_EQ(editorState.lastMouseX, 0);
     EXPECT_EQ(editorState.lastMouseY, 0);
-    EXPECT_EQ(units[1].x, 0);
-    EXPECT_EQ(units[1].y, 0);
+    EXPECT_EQ(currentLevel.units[1].x, 0);
+    EXPECT_EQ(currentLevel.units[1].y, 0);
 }
 
 }  // namespace

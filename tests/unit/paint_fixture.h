@@ -44,8 +44,8 @@ inline void LoadLevelInCode() {
 
 inline Building& PlaceBuilding(int32_t number, int32_t kind, int32_t x, int32_t y, int32_t side) {
     SetBuildingKind(kind, number);
-    buildingCount = std::max(buildingCount, number);
-    Building& building = buildings[size_t(number)];
+    currentLevel.buildingCount = std::max(currentLevel.buildingCount, number);
+    Building& building = currentLevel.buildings[size_t(number)];
     building.x = x;
     building.y = y;
     building.side = side;
@@ -54,8 +54,8 @@ inline Building& PlaceBuilding(int32_t number, int32_t kind, int32_t x, int32_t 
 
 inline Unit& PlaceUnit(int32_t number, int32_t kind, int32_t x, int32_t y, int32_t side) {
     SetUnitKind(kind, number);
-    unitCount = std::max(unitCount, number);
-    Unit& unit = units[size_t(number)];
+    currentLevel.unitCount = std::max(currentLevel.unitCount, number);
+    Unit& unit = currentLevel.units[size_t(number)];
     unit.x = x;
     unit.y = y;
     unit.side = side;

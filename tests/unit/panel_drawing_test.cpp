@@ -85,8 +85,8 @@ TEST_P(PermissionIcons, ShowTheirStateByFrameAndDimming) {
     const PermissionCase& c = GetParam();
     LoadLevelInCode();
     editorState.infoMode = true;
-    if (c.control < 100) levelInfo.pvtFlag[c.control - 98] = c.value;
-    else levelInfo.towersAllowed[(c.control - 100) % 5][(c.control - 100) / 5] = c.value;
+    if (c.control < 100) currentLevel.levelInfo.pvtFlag[c.control - 98] = c.value;
+    else currentLevel.levelInfo.towersAllowed[(c.control - 100) % 5][(c.control - 100) / 5] = c.value;
     const Rect rect = RectOf(c.control);
     for (bool hovered : {false, true}) {
         PointAt(hovered ? rect.left + 20 : 10, hovered ? rect.top + 20 : 10);

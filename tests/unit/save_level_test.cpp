@@ -92,12 +92,12 @@ TEST_F(SaveLevelTest, LoadThenSaveChangesOnlyTheStartBytesOfTheMap) {
 TEST_F(SaveLevelTest, EditsReachTheFiles) {
     WriteLevel("M03");
     LoadLevelNumber(3);
-    levelInfo.startX = 10;
-    levelInfo.startY = 5;
-    levelInfo.credits[1] = 300;
-    buildings[1].x = 17;
-    units[2].x = 70;
-    unitCount = 1;
+    currentLevel.levelInfo.startX = 10;
+    currentLevel.levelInfo.startY = 5;
+    currentLevel.levelInfo.credits[1] = 300;
+    currentLevel.buildings[1].x = 17;
+    currentLevel.units[2].x = 70;
+    currentLevel.unitCount = 1;
     SaveLevel();
     const Bytes map = ReadWholeFile("M03.map");
     EXPECT_EQ(map[5], 0x40);
@@ -173,8 +173,8 @@ TEST_F(SaveLevelTest, FailedSaveLeavesTheOldEdtAndNoTemporaryFile) {
         ResetEverything();
         const LevelOnDisk level = WriteLevel("M03");
         LoadLevelNumber(3);
-        levelInfo.startX = 1;
-        buildingCount = 120;  // the new file would be larger than the old one
+        currentLevel.levelInfo.startX = 1;
+        currentLevel.buildingCount = 120;  // the new file would be larger than the old one
         EnsureBuildingNumber(120);
         platform::SetFileFaults(c.faults);
         {
@@ -195,7 +195,7 @@ TEST_F(SaveLevelTest, ReadOnlyEdtIsRefused) {
     const LevelOnDisk level = WriteLevel("M03");
     LoadLevelNumber(3);
     std::filesystem::permissions("M03.edt", std::filesystem::perms::owner_read | std::filesystem::perms::group_read);
-    buildingCount = 1;
+    currentLevel.buildingCount = 1;
     SaveLevel();
     EXPECT_EQ(MessageTexts(), (Texts{EdtNotSaved}));
     EXPECT_EQ(ReadWholeFile("M03.edt"), level.edt);
@@ -231,7 +231,7 @@ TEST_F(SaveLevelTest, ReadOnlyMapIsReportedAndTheEdtStillSaved) {
     }
     const LevelOnDisk level = WriteLevel("M03");
     LoadLevelNumber(3);
-    levelInfo.startX = 1;
+    currentLevel.levelInfo.startX = 1;
     chmod("M03.map", 0444);
     SaveLevel();
     EXPECT_EQ(MessageTexts(), (Texts{MapNotSaved, Saved}));

@@ -16,8 +16,8 @@ protected:
     void SetUp() override {
         headless::Reset();
         ResetEditorGlobals();
-        mapGrid.cells[10][10] = 13;  // start-up must clear what an earlier run left
-        mapGrid.columns = 20;
+        currentLevel.mapGrid.cells[10][10] = 13;  // start-up must clear what an earlier run left
+        currentLevel.mapGrid.columns = 20;
         editorState.levelNumber = 7;
         ASSERT_TRUE(EditorInitialize(nullptr));
         ASSERT_TRUE(editorEngine->CreateMainWindow(1));
@@ -34,9 +34,9 @@ TEST_F(StartUp, BuildsEveryRecordBeforeTheFirstPaint) {
         ASSERT_NE(FindControl(id), nullptr) << id;
         EXPECT_EQ(FindControl(id)->GetId(), id);
     }
-    EXPECT_EQ(mapGrid.columns, 64);
-    EXPECT_EQ(mapGrid.rows, 64);
-    EXPECT_EQ(mapGrid.cells[10][10], 0);
+    EXPECT_EQ(currentLevel.mapGrid.columns, 64);
+    EXPECT_EQ(currentLevel.mapGrid.rows, 64);
+    EXPECT_EQ(currentLevel.mapGrid.cells[10][10], 0);
     EXPECT_EQ(editorState.levelNumber, 1);
     EXPECT_EQ(editorState.cellSize, 10);
     EXPECT_EQ(editorState.dragIndex, -1);

@@ -37,26 +37,26 @@ std::string Name(int number, const char* extension) {
 // Buildings inside the map and apart, units on distinct cells off them, none
 // of them in a lake. Says what is wrong with the first object that is.
 std::string ObjectsStandApart() {
-    std::vector<int> taken(size_t(mapGrid.columns) * size_t(mapGrid.rows), 0);
-    auto cell = [&](int column, int row) -> int& { return taken[size_t(row) * size_t(mapGrid.columns) + size_t(column)]; };
+    std::vector<int> taken(size_t(currentLevel.mapGrid.columns) * size_t(currentLevel.mapGrid.rows), 0);
+    auto cell = [&](int column, int row) -> int& { return taken[size_t(row) * size_t(currentLevel.mapGrid.columns) + size_t(column)]; };
     auto where = [](const char* what, int32_t n, int column, int row) {
         return std::string(what) + " " + std::to_string(n) + " at " + std::to_string(column) + "," + std::to_string(row);
     };
-    for (int32_t n = 1; n <= buildingCount; ++n) {
-        const Building& b = buildings[size_t(n)];
-        if (b.x < 0 || b.y < 1 || b.x + b.width > mapGrid.columns || b.y + b.height > mapGrid.rows)
+    for (int32_t n = 1; n <= currentLevel.buildingCount; ++n) {
+        const Building& b = currentLevel.buildings[size_t(n)];
+        if (b.x < 0 || b.y < 1 || b.x + b.width > currentLevel.mapGrid.columns || b.y + b.height > currentLevel.mapGrid.rows)
             return where("building off the map:", n, b.x, b.y);
         for (int row = b.y; row < b.y + b.height; ++row)
             for (int column = b.x; column < b.x + b.width; ++column) {
                 if (cell(column, row)++ != 0) return where("overlapping building", n, column, row);
-                if (ShadeOf(mapGrid.cells[row][column]) == WaterShade) return where("building in water:", n, column, row);
+                if (ShadeOf(currentLevel.mapGrid.cells[row][column]) == WaterShade) return where("building in water:", n, column, row);
             }
     }
-    for (int32_t n = 1; n <= unitCount; ++n) {
-        const Unit& u = units[size_t(n)];
-        if (u.x < 0 || u.y < 0 || u.x >= mapGrid.columns || u.y >= mapGrid.rows) return where("unit off the map:", n, u.x, u.y);
+    for (int32_t n = 1; n <= currentLevel.unitCount; ++n) {
+        const Unit& u = currentLevel.units[size_t(n)];
+        if (u.x < 0 || u.y < 0 || u.x >= currentLevel.mapGrid.columns || u.y >= currentLevel.mapGrid.rows) return where("unit off the map:", n, u.x, u.y);
         if (cell(u.x, u.y)++ != 0) return where("unit on a taken cell:", n, u.x, u.y);
-        if (ShadeOf(mapGrid.cells[u.y][u.x]) == WaterShade) return where("unit in water:", n, u.x, u.y);
+        if (ShadeOf(currentLevel.mapGrid.cells[u.y][u.x]) == WaterShade) return where("unit in water:", n, u.x, u.y);
     }
     return "";
 }
@@ -64,10 +64,10 @@ std::string ObjectsStandApart() {
 void ExpectTerrainHasEveryShadeAndRoads(int number) {
     std::set<int32_t> shades;
     bool road = false;
-    for (int row = 0; row < mapGrid.rows; ++row)
-        for (int column = 0; column < mapGrid.columns; ++column) {
-            shades.insert(ShadeOf(mapGrid.cells[row][column]));
-            road = road || IsRoadCell(mapGrid.cells[row][column]);
+    for (int row = 0; row < currentLevel.mapGrid.rows; ++row)
+        for (int column = 0; column < currentLevel.mapGrid.columns; ++column) {
+            shades.insert(ShadeOf(currentLevel.mapGrid.cells[row][column]));
+            road = road || IsRoadCell(currentLevel.mapGrid.cells[row][column]);
         }
     EXPECT_EQ(shades, (std::set<int32_t>{0, 1, 2, 3})) << "M" << number;
     EXPECT_TRUE(road) << "M" << number;
@@ -89,25 +89,25 @@ TEST_F(DemoLevels, EveryLevelLoadsHoldsItsObjectsAndSavesUnchanged) {
         ASSERT_EQ(MessageTexts(), std::vector<std::string>{});
         ASSERT_TRUE(editorState.mapLoaded && editorState.edtLoaded);
 
-        const int area = mapGrid.columns * mapGrid.rows;
+        const int area = currentLevel.mapGrid.columns * currentLevel.mapGrid.rows;
         if (largest < 0 || area > largest) largest = area;
         if (smallest < 0 || area < smallest) {
             smallest = area;
-            smallestSize = {mapGrid.columns, mapGrid.rows};
+            smallestSize = {currentLevel.mapGrid.columns, currentLevel.mapGrid.rows};
         }
-        if (mapGrid.columns == MapGridColumns && mapGrid.rows == MapGridRows) {
-            EXPECT_EQ(buildingCount, BuildingAddLimit + 1);
-            EXPECT_EQ(unitCount, UnitAddLimit + 1);
+        if (currentLevel.mapGrid.columns == MapGridColumns && currentLevel.mapGrid.rows == MapGridRows) {
+            EXPECT_EQ(currentLevel.buildingCount, BuildingAddLimit + 1);
+            EXPECT_EQ(currentLevel.unitCount, UnitAddLimit + 1);
         }
-        EXPECT_LE(levelInfo.startX, mapGrid.columns - 20);
-        EXPECT_LE(levelInfo.startY, mapGrid.rows - 15);
+        EXPECT_LE(currentLevel.levelInfo.startX, currentLevel.mapGrid.columns - 20);
+        EXPECT_LE(currentLevel.levelInfo.startY, currentLevel.mapGrid.rows - 15);
         EXPECT_EQ(ObjectsStandApart(), "");
         ExpectTerrainHasEveryShadeAndRoads(number);
-        for (int32_t n = 1; n <= buildingCount; ++n)
-            summary.buildingKinds.insert({buildings[size_t(n)].kind, buildings[size_t(n)].side});
-        for (int32_t n = 1; n <= unitCount; ++n) summary.unitKinds.insert({units[size_t(n)].kind, units[size_t(n)].side});
-        summary.limitsSeen.insert(levelInfo.limitEnabled);
-        summary.credits.insert(levelInfo.credits[0]);
+        for (int32_t n = 1; n <= currentLevel.buildingCount; ++n)
+            summary.buildingKinds.insert({currentLevel.buildings[size_t(n)].kind, currentLevel.buildings[size_t(n)].side});
+        for (int32_t n = 1; n <= currentLevel.unitCount; ++n) summary.unitKinds.insert({currentLevel.units[size_t(n)].kind, currentLevel.units[size_t(n)].side});
+        summary.limitsSeen.insert(currentLevel.levelInfo.limitEnabled);
+        summary.credits.insert(currentLevel.levelInfo.credits[0]);
 
         const Bytes map = ReadWholeFile(Name(number, ".map"));
         const Bytes edt = ReadWholeFile(Name(number, ".edt"));

@@ -17,14 +17,14 @@ constexpr int ViewCanvasSize = MapViewSize + 1;
 void PublishLevel(const LevelRecords& level, int cellSize) {
     ResetLevelRecords();
     ResetEditorState();
-    mapGrid = level.grid;
-    levelInfo = level.info;
-    buildingCount = int32_t(level.buildings.size());
-    EnsureBuildingNumber(buildingCount);
-    std::copy(level.buildings.begin(), level.buildings.end(), buildings.begin() + 1);
-    unitCount = int32_t(level.units.size());
-    EnsureUnitNumber(unitCount);
-    std::copy(level.units.begin(), level.units.end(), units.begin() + 1);
+    currentLevel.mapGrid = level.grid;
+    currentLevel.levelInfo = level.info;
+    currentLevel.buildingCount = int32_t(level.buildings.size());
+    EnsureBuildingNumber(currentLevel.buildingCount);
+    std::copy(level.buildings.begin(), level.buildings.end(), currentLevel.buildings.begin() + 1);
+    currentLevel.unitCount = int32_t(level.units.size());
+    EnsureUnitNumber(currentLevel.unitCount);
+    std::copy(level.units.begin(), level.units.end(), currentLevel.units.begin() + 1);
     editorState.mapLoaded = true;
     editorState.edtLoaded = true;
     editorState.cellSize = cellSize;
@@ -34,7 +34,7 @@ void DrawView(Canvas& view, int32_t scrollX, int32_t scrollY) {
     editorState.scrollX = scrollX;
     editorState.scrollY = scrollY;
     view.Fill(0);
-    DrawMapView(view, true);
+    DrawMapView(view, {currentLevel, editorState}, true);
 }
 
 }  // namespace
