@@ -2,6 +2,7 @@
 // off-screen frame every repaint composes into.
 #pragma once
 
+#include "editor/editor_hooks.h"
 #include "engine/canvas.h"
 #include "engine/game_engine.h"
 

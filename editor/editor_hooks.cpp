@@ -6,6 +6,7 @@
 #include "draw/frame.h"
 #include "editor/bitmap_catalogue.h"
 #include "editor/editor.h"
+#include "editor/editor_hooks.h"
 #include "engine/platform.h"
 #include "input/editor_state.h"
 #include "level/level_data.h"
@@ -21,7 +22,7 @@ constexpr uint16_t SmallIconId = 1001;
 
 bool EditorInitialize(InstanceHandle instance) {
     editorEngine = new (std::nothrow) GameEngine(instance, EditorTitle, EditorTitle, LargeIconId,
-                                                 SmallIconId, ClientWidth, ClientHeight);
+                                                 SmallIconId, ClientWidth, ClientHeight, editorHooks);
     if (editorEngine == nullptr) return false;
     editorEngine->SetFramesPerSecond(40);
     return true;

@@ -43,9 +43,9 @@ void CopyTextField(char* field, int capacity, const char* text) {
 
 GameEngine::GameEngine(InstanceHandle instanceHandle, const char* classNameText,
                        const char* titleText, uint16_t icon, uint16_t smallIcon,
-                       int32_t clientWidth, int32_t clientHeight)
+                       int32_t clientWidth, int32_t clientHeight, const EngineHooks& givenHooks)
     : instance(instanceHandle), iconId(icon), smallIconId(smallIcon), width(clientWidth),
-      height(clientHeight) {
+      height(clientHeight), hooks(givenHooks) {
     CopyTextField(className, TextCapacity, classNameText);
     CopyTextField(title, TextCapacity, titleText);
     current = this;
@@ -66,7 +66,7 @@ bool GameEngine::CreateMainWindow(int) {
     if (!platform::CreateMainWindow(request)) return false;
     // The window exists once creation succeeded; its handle is only a token to us.
     SetWindowHandle(this);
-    OnStart(window);
+    hooks.onStart(window);
     platform::ShowMainWindow();
     RouteEvent({platform::EventType::Paint});
     return true;
@@ -78,44 +78,44 @@ void GameEngine::RouteEvent(const platform::Event& event) {
     case EventType::Close:
         // The window is destroyed without a question; nothing is saved.
         platform::DestroyMainWindow();
-        OnEnd();
+        hooks.onEnd();
         break;
     case EventType::Activate:
-        OnActivate(window);
+        hooks.onActivate(window);
         SetAsleep(false);
         break;
     case EventType::Deactivate:
-        OnDeactivate(window);
+        hooks.onDeactivate(window);
         SetAsleep(true);
         break;
     case EventType::Paint:
         if (paintSurface.Width() != width || paintSurface.Height() != height)
             paintSurface.Resize(width, height);
-        OnPaint(paintSurface);
+        hooks.onPaint(paintSurface);
         platform::Present(paintSurface);
         break;
     case EventType::MouseDown:
-        OnMouseDown(event.x, event.y, event.leftButton);
+        hooks.onMouseDown(event.x, event.y, event.leftButton);
         break;
     case EventType::MouseUp:
-        OnMouseUp(event.x, event.y, event.leftButton);
+        hooks.onMouseUp(event.x, event.y, event.leftButton);
         break;
     case EventType::MouseMove:
-        OnMouseMove(event.x, event.y);
+        hooks.onMouseMove(event.x, event.y);
         break;
     }
 }
 
 bool GameEngine::RunFrameIfDue(uint32_t now) {
     if (asleep || !frameClock.TakeFrame(now, frameDelay)) return false;
-    OnKeys();
+    hooks.onKeys();
     PollJoystick();
-    OnFrame();
+    hooks.onFrame();
     return true;
 }
 
 int GameEngine::RunMessageLoop() {
-    // `this` may be deleted by OnEnd inside RouteEvent, so the loop keeps no member
+    // `this` may be deleted by the end hook inside RouteEvent, so the loop keeps no member
     // access after a Close event.
     for (;;) {
         GameEngine* engine = Current();
@@ -180,12 +180,12 @@ void GameEngine::PollJoystick() {
         if (reading.button1) flags |= JoyFire1;
         if (reading.button2) flags |= JoyFire2;
     }
-    OnJoystick(flags);
+    hooks.onJoystick(flags);
 }
 
-int RunEditorProgram() {
-    if (!EditorInitialize(nullptr)) {
-        OnEnd();
+int RunProgram(bool (*initialize)(InstanceHandle), void (*onEnd)()) {
+    if (!initialize(nullptr)) {
+        onEnd();
         return 1;
     }
     GameEngine* engine = GameEngine::Current();

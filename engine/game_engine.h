@@ -1,5 +1,6 @@
 // GameEngine: the program's frame. It owns the one main window, runs the event loop
-// with its fixed frame rate and turns window events into the editor's hooks.
+// with its fixed frame rate and turns window events into calls of the hooks it was
+// given. It knows nothing of what the program above it does with them.
 #pragma once
 
 #include <cstdint>
@@ -35,12 +36,29 @@ struct FrameClock {
     uint32_t WaitBefore(uint32_t now) const;
 };
 
+// The hooks the program above the engine hands over when it creates the engine, one
+// per event. An engine given no table calls hooks that do nothing.
+struct EngineHooks {
+    void (*onStart)(WindowHandle window) = [](WindowHandle) {};
+    void (*onEnd)() = [] {};
+    void (*onActivate)(WindowHandle window) = [](WindowHandle) {};
+    void (*onDeactivate)(WindowHandle window) = [](WindowHandle) {};
+    void (*onPaint)(Canvas& target) = [](Canvas&) {};
+    void (*onFrame)() = [] {};
+    void (*onKeys)() = [] {};
+    void (*onMouseDown)(int x, int y, bool leftButton) = [](int, int, bool) {};
+    void (*onMouseUp)(int x, int y, bool leftButton) = [](int, int, bool) {};
+    void (*onMouseMove)(int x, int y) = [](int, int) {};
+    void (*onJoystick)(uint16_t flags) = [](uint16_t) {};
+};
+
 class GameEngine {
 public:
     static constexpr int TextCapacity = 64;
 
     GameEngine(InstanceHandle instance, const char* className, const char* title,
-               uint16_t iconId, uint16_t smallIconId, int32_t width, int32_t height);
+               uint16_t iconId, uint16_t smallIconId, int32_t width, int32_t height,
+               const EngineHooks& hooks = {});
     virtual ~GameEngine();
 
     static GameEngine* Current() { return current; }
@@ -91,6 +109,7 @@ private:
     uint32_t joystickId = 0;
     JoystickTrip joystickTrip;
 
+    EngineHooks hooks;
     FrameClock frameClock;
     bool quitRequested = false;
     Canvas paintSurface;  // what the system's paint requests draw into
@@ -99,19 +118,6 @@ private:
 // Copies UTF-8 `text` into `field` of `capacity` bytes, cut at a character boundary.
 void CopyTextField(char* field, int capacity, const char* text);
 
-// The editor's hooks: free functions the engine calls.
-bool EditorInitialize(InstanceHandle instance);
-void OnStart(WindowHandle window);
-void OnEnd();
-void OnActivate(WindowHandle window);
-void OnDeactivate(WindowHandle window);
-void OnPaint(Canvas& target);
-void OnFrame();
-void OnKeys();
-void OnMouseDown(int x, int y, bool leftButton);
-void OnMouseUp(int x, int y, bool leftButton);
-void OnMouseMove(int x, int y);
-void OnJoystick(uint16_t flags);
-
-// The program's entry point, shared by every backend's main.
-int RunEditorProgram();
+// The program's entry point, shared by every backend's main. `initialize` creates the
+// engine with its hooks; when it fails, `onEnd` releases whatever it left behind.
+int RunProgram(bool (*initialize)(InstanceHandle instance), void (*onEnd)());

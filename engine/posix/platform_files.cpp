@@ -6,20 +6,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <string>
 
+#include "engine/file_writes.h"
 #include "engine/platform_files.h"
 
 namespace {
 
-platform::FileFaults faults;
-int writesSinceFaultsSet = 0;
-
 bool WriteBlock(int fd, const uint8_t* data, size_t size) {
-    if (faults.failWrite != 0 && ++writesSinceFaultsSet == faults.failWrite) return false;
     while (size > 0) {
         const ssize_t written = write(fd, data, size);
         if (written < 0 && errno == EINTR) continue;
@@ -31,17 +27,14 @@ bool WriteBlock(int fd, const uint8_t* data, size_t size) {
 }
 
 bool WriteAll(int fd, std::span<const uint8_t> bytes) {
-    for (size_t done = 0; done < bytes.size(); done += platform::FileWriteBlockSize) {
-        const size_t size = std::min(platform::FileWriteBlockSize, bytes.size() - done);
-        if (!WriteBlock(fd, bytes.data() + done, size)) return false;
-    }
-    return true;
+    return platform::WriteInBlocks(
+        bytes, [fd](const uint8_t* data, size_t size) { return WriteBlock(fd, data, size); });
 }
 
-bool Sync(int fd) { return !faults.failSync && fsync(fd) == 0; }
+bool Sync(int fd) { return !platform::InjectedFileFaults().failSync && fsync(fd) == 0; }
 
 bool RenameOver(const std::string& from, const char* to) {
-    return !faults.failRename && std::rename(from.c_str(), to) == 0;
+    return !platform::InjectedFileFaults().failRename && std::rename(from.c_str(), to) == 0;
 }
 
 bool MayBeWritten(const struct stat& status, const char* path) {
@@ -73,11 +66,6 @@ void SyncFolderOf(const char* path) {
 }  // namespace
 
 namespace platform {
-
-void SetFileFaults(const FileFaults& newFaults) {
-    faults = newFaults;
-    writesSinceFaultsSet = 0;
-}
 
 bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
     if (path == nullptr || *path == '\0') return false;

@@ -1,4 +1,5 @@
-// Entry point of the SDL build.
-#include "engine/game_engine.h"
+// Entry point of the SDL build. A backend's main is the program itself, compiled
+// into the executable alone, so it alone may name the editor above the engine.
+#include "editor/editor_hooks.h"
 
 int main() { return RunEditorProgram(); }

@@ -2,29 +2,22 @@
 // checked, FlushFileBuffers, then MoveFileExW over the target with write-through.
 // Names are UTF-8 in the program and UTF-16 for the system, so any name works
 // whatever the machine's code page.
-#include <algorithm>
 #include <string>
 
+#include "engine/file_writes.h"
 #include "engine/platform_files.h"
 #include "engine/win32/win32_backend.h"
 
 namespace {
 
-platform::FileFaults faults;
-int writesSinceFaultsSet = 0;
-
 bool WriteBlock(HANDLE file, const uint8_t* data, DWORD size) {
-    if (faults.failWrite != 0 && ++writesSinceFaultsSet == faults.failWrite) return false;
     DWORD written = 0;
     return WriteFile(file, data, size, &written, nullptr) && written == size;
 }
 
 bool WriteAll(HANDLE file, std::span<const uint8_t> bytes) {
-    for (size_t done = 0; done < bytes.size(); done += platform::FileWriteBlockSize) {
-        const size_t size = std::min(platform::FileWriteBlockSize, bytes.size() - done);
-        if (!WriteBlock(file, bytes.data() + done, DWORD(size))) return false;
-    }
-    return true;
+    return platform::WriteInBlocks(
+        bytes, [file](const uint8_t* data, size_t size) { return WriteBlock(file, data, DWORD(size)); });
 }
 
 // The read-only attribute and the file's access rights both count: opening it for
@@ -56,11 +49,6 @@ HANDLE CreateTemporaryBeside(const std::wstring& path, std::wstring& temporary) 
 
 namespace platform {
 
-void SetFileFaults(const FileFaults& newFaults) {
-    faults = newFaults;
-    writesSinceFaultsSet = 0;
-}
-
 bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
     if (path == nullptr || *path == '\0') return false;
     const std::wstring target = win32::Widen(path);
@@ -73,10 +61,10 @@ bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
     std::wstring temporary;
     HANDLE file = CreateTemporaryBeside(target, temporary);
     if (file == INVALID_HANDLE_VALUE) return false;
-    bool done = WriteAll(file, bytes) && !faults.failSync && FlushFileBuffers(file);
+    bool done = WriteAll(file, bytes) && !InjectedFileFaults().failSync && FlushFileBuffers(file);
     done = CloseHandle(file) && done;
     // Write-through: MoveFileExW returns only once the new name is on the disk.
-    done = done && !faults.failRename &&
+    done = done && !InjectedFileFaults().failRename &&
            MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!done) DeleteFileW(temporary.c_str());
     return done;

@@ -59,7 +59,7 @@ LRESULT RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     using platform::EventType;
     switch (message) {
     case WM_CREATE:
-        // The engine runs OnStart once creation has returned.
+        // The engine runs the start hook once creation has returned.
         return 0;
     case WM_CLOSE:
         // The engine destroys the window and ends; nothing is asked or saved.
@@ -172,7 +172,7 @@ bool CreateMainWindow(const WindowSpec& request) {
         request.height + 2 * GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION);
     const int x = (GetSystemMetrics(SM_CXSCREEN) - windowWidth) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - windowHeight) / 2;
-    // Created hidden: the engine runs OnStart before the window is shown.
+    // Created hidden: the engine runs the start hook before the window is shown.
     win32::mainWindow = CreateWindowExW(0, className.c_str(), title.c_str(), MainWindowStyle, x, y,
                                         windowWidth, windowHeight, nullptr, nullptr, instance, nullptr);
     if (win32::mainWindow == nullptr) return false;

@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "editor/editor_hooks.h"
 #include "engine/game_engine.h"
 #include "engine/headless/headless.h"
 

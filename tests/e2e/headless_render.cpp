@@ -22,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/editor_hooks.h"
 #include "engine/game_engine.h"
 #include "engine/headless/headless.h"
 

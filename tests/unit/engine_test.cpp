@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
 
 #include "editor/editor.h"
 #include "engine/game_engine.h"
@@ -188,11 +189,56 @@ TEST(HeadlessInput, KeyChangesAndPausesKeepTheirPlaceAmongTheEvents) {
     headless::Reset();
 }
 
+// The hooks an engine was handed, each writing what reached it.
+std::string hookCalls;
+EngineHooks RecordingHooks() {
+    EngineHooks hooks;
+    hooks.onEnd = [] { hookCalls += "end;"; };
+    hooks.onActivate = [](WindowHandle) { hookCalls += "activate;"; };
+    hooks.onDeactivate = [](WindowHandle) { hookCalls += "deactivate;"; };
+    hooks.onPaint = [](Canvas& target) { hookCalls += "paint " + std::to_string(target.Width()) + ";"; };
+    hooks.onMouseDown = [](int x, int y, bool left) {
+        hookCalls += "down " + std::to_string(x) + "," + std::to_string(y) + (left ? " left;" : " right;");
+    };
+    hooks.onMouseUp = [](int x, int y, bool left) {
+        hookCalls += "up " + std::to_string(x) + "," + std::to_string(y) + (left ? " left;" : " right;");
+    };
+    hooks.onMouseMove = [](int x, int y) { hookCalls += "move " + std::to_string(x) + "," + std::to_string(y) + ";"; };
+    hooks.onJoystick = [](uint16_t flags) { hookCalls += "joystick " + std::to_string(flags) + ";"; };
+    return hooks;
+}
+
+TEST(EngineHooks, EachEventReachesItsOwnHook) {
+    using platform::EventType;
+    const struct {
+        platform::Event event;
+        const char* calls;
+    } cases[] = {
+        {{EventType::Activate}, "activate;"},
+        {{EventType::Deactivate}, "deactivate;"},
+        {{EventType::Paint}, "paint 10;"},
+        {{EventType::MouseDown, 3, 4, true}, "down 3,4 left;"},
+        {{EventType::MouseUp, 5, 6, false}, "up 5,6 right;"},
+        {{EventType::MouseMove, 7, 8}, "move 7,8;"},
+        {{EventType::Close}, "end;"},
+    };
+    headless::Reset();
+    for (const auto& c : cases) {
+        GameEngine engine(nullptr, "c", "t", 1, 2, 10, 10, RecordingHooks());
+        hookCalls.clear();
+        engine.RouteEvent(c.event);
+        EXPECT_EQ(hookCalls, c.calls);
+    }
+    headless::Reset();
+}
+
 TEST(Joystick, WithoutADeviceThePollStillReachesTheHook) {
     headless::Reset();
-    GameEngine engine(nullptr, "c", "t", 1, 2, 10, 10);
+    GameEngine engine(nullptr, "c", "t", 1, 2, 10, 10, RecordingHooks());
     EXPECT_FALSE(engine.OpenJoystick());
+    hookCalls.clear();
     engine.PollJoystick();  // must not crash; the flags are empty
+    EXPECT_EQ(hookCalls, "joystick 0;");
     EXPECT_EQ(engine.JoystickId(), 0u);
 }
 

@@ -15,7 +15,7 @@
 
 namespace {
 
-const std::filesystem::path FuzzFolder = std::filesystem::path(TEST_DATA_DIR).parent_path() / "fuzz";
+const std::filesystem::path FuzzFolder = std::filesystem::path(TEST_DATA_DIR);
 
 std::vector<std::filesystem::path> InputsOf(const std::string& target) {
     std::vector<std::filesystem::path> inputs;
