@@ -3,13 +3,8 @@
 
 #include <cstdint>
 
+#include "controls/control_ids.h"
 #include "controls/layout_table.h"
-
-// Controls that the layout itself treats specially.
-constexpr int32_t HorizontalTrackId = 1;
-constexpr int32_t VerticalTrackId = 2;
-constexpr int32_t HorizontalThumbId = 3;
-constexpr int32_t VerticalThumbId = 4;
 
 // Makes every control of the layout, appends them to controlList in id order and
 // sizes the scroll thumbs from editorState's scroll and zoom and mapGrid's size.

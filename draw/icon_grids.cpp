@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "controls/control_ids.h"
 #include "controls/control_list.h"
 #include "draw/control_drawing.h"
 #include "draw/kind_names.h"
@@ -14,10 +15,7 @@
 
 namespace {
 
-constexpr int32_t PvtIconIds[2] = {98, 99};
-constexpr int32_t FirstTowerIconIds[2] = {100, 105};
 constexpr int32_t PvtIconCode = KindUfo;
-constexpr int32_t FirstProductionIconId = 36;
 constexpr int32_t DimmingOverlayCode = 0;
 
 void DrawPermissionIcon(Canvas& canvas, int32_t controlId, int state, int32_t iconCode) {
@@ -41,10 +39,10 @@ void DrawPermissionIcons(Canvas& canvas) {
     for (int side = 0; side < 2; ++side) {
         // The file's PVT value 0 is the switch shown clear; 1 shows it dimmed.
         const int pvtState = currentLevel.levelInfo.pvtFlag[side] == 0 ? IconStateGrey : IconStateDark;
-        DrawPermissionIcon(canvas, PvtIconIds[side], pvtState, PvtIconCode);
+        DrawPermissionIcon(canvas, FirstPvtIconId + side, pvtState, PvtIconCode);
         for (int tower = 0; tower < TowerKinds; ++tower) {
             const int state = currentLevel.levelInfo.towersAllowed[tower][side] != 0 ? IconStateGrey : IconStateDark;
-            DrawPermissionIcon(canvas, FirstTowerIconIds[side] + tower, state, KindSmallTower + tower);
+            DrawPermissionIcon(canvas, FirstTowerIconId + side * TowerIconsPerSide + tower, state, KindSmallTower + tower);
         }
     }
 }

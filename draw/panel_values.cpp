@@ -4,6 +4,7 @@
 #include <iterator>
 #include <string_view>
 
+#include "controls/control_ids.h"
 #include "controls/control_list.h"
 #include "draw/kind_names.h"
 #include "draw/palette.h"
@@ -12,22 +13,6 @@
 #include "level/level_data.h"
 
 namespace {
-
-constexpr int32_t LevelNumberId = 8;
-constexpr int32_t HealthValueId = 24;
-constexpr int32_t SatelliteValueId = 27;
-constexpr int32_t NumberValueId = 29;
-constexpr int32_t ResearchableValueId = 31;
-constexpr int32_t ResearchedValueId = 34;
-constexpr int32_t LimitTypeButtonId = 111;
-constexpr int32_t LimitTimeValueId = 113;
-constexpr int32_t StartXValueId = 127;
-constexpr int32_t StartYValueId = 130;
-// Value fields of the information page, one per row: credits, research points and
-// the five air forces; side 1's field is three controls to the right of side 0's.
-constexpr int32_t FirstValueFieldId = 57;
-constexpr int32_t ValueRowStride = 6;
-constexpr int32_t SideStride = 3;
 
 constexpr const char* SatelliteOn = "开";
 constexpr const char* SatelliteOff = "关";
@@ -79,13 +64,13 @@ void DrawInformationValues(Canvas& canvas) {
                                   currentLevel.levelInfo.airForces[2][side], currentLevel.levelInfo.airForces[3][side],
                                   currentLevel.levelInfo.airForces[4][side]};
         for (int row = 0; row < int(std::size(values)); ++row)
-            DrawNumberIn(canvas, FirstValueFieldId + row * ValueRowStride + side * SideStride, values[row], colour);
+            DrawNumberIn(canvas, FirstValueFieldId + row * ValueRowIdStride + side * ValueSideIdStride, values[row], colour);
     }
     const bool limited = currentLevel.levelInfo.limitEnabled == 1;
-    if (limited) DrawNumberIn(canvas, LimitTimeValueId, currentLevel.levelInfo.limitTime, TextColour);
-    DrawNumberIn(canvas, StartXValueId, currentLevel.levelInfo.startX, TextColour);
-    DrawNumberIn(canvas, StartYValueId, currentLevel.levelInfo.startY, TextColour);
+    if (limited) DrawNumberIn(canvas, LimitValueId, currentLevel.levelInfo.limitTime, TextColour);
+    DrawNumberIn(canvas, StartColumnValueId, currentLevel.levelInfo.startX, TextColour);
+    DrawNumberIn(canvas, StartRowValueId, currentLevel.levelInfo.startY, TextColour);
     if (limited && currentLevel.levelInfo.limitType >= 0 && currentLevel.levelInfo.limitType < int32_t(std::size(LimitTypeNames))) {
-        if (Control* limitType = FindControl(LimitTypeButtonId)) limitType->SetCaption(LimitTypeNames[currentLevel.levelInfo.limitType]);
+        if (Control* limitType = FindControl(LimitTypeId)) limitType->SetCaption(LimitTypeNames[currentLevel.levelInfo.limitType]);
     }
 }

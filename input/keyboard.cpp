@@ -3,8 +3,8 @@
 // run the zoom buttons' commands, even where those buttons are hidden.
 #include "input/keyboard.h"
 
+#include "controls/control_ids.h"
 #include "controls/control_list.h"
-#include "controls/layout.h"
 #include "editor/editor.h"
 #include "engine/game_engine.h"
 #include "engine/platform.h"
@@ -12,9 +12,6 @@
 #include "input/view_commands.h"
 
 namespace {
-
-constexpr int32_t ZoomInId = 5;
-constexpr int32_t ZoomOutId = 6;
 
 bool Held(platform::Key key) { return platform::IsKeyDown(key); }
 

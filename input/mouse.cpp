@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "controls/control_ids.h"
 #include "controls/control_list.h"
-#include "controls/layout.h"
 #include "editor/editor.h"
 #include "engine/game_engine.h"
 #include "input/editor_state.h"
