@@ -111,7 +111,7 @@ void DrawFrame(Canvas& canvas) {
     const PanelObject object = CurrentPanelObject();
     if (editorState.helpPage != 0) DrawHelpScreen(canvas); else DrawEditorScreen(canvas, object);
     if (!editorState.edtLoaded) HideControlsNeedingObjects();
-    controlList.DrawControlList(canvas);
+    DrawControlList(canvas, controlList, {editorState.lastMouseX, editorState.lastMouseY});
     DrawCreditLine(canvas);
     if (editorState.helpPage != 0) return;
     DrawLevelNumber(canvas);

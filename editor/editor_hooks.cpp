@@ -33,7 +33,8 @@ void OnStart(WindowHandle) {
     LoadBitmapCatalogue();
     ClearMapGrid();
     ResetEditorState();
-    BuildLayout();
+    BuildLayout(editorState.cellSize, editorState.scrollX, editorState.scrollY, currentLevel.mapGrid.columns,
+                currentLevel.mapGrid.rows);
     Repaint();
 }
 

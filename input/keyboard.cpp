@@ -8,6 +8,7 @@
 #include "editor/editor.h"
 #include "engine/game_engine.h"
 #include "engine/platform.h"
+#include "input/commands.h"
 #include "input/editor_state.h"
 #include "input/view_commands.h"
 
@@ -33,7 +34,7 @@ void MoveVerticalThumb(int32_t dy) {
 void ZoomKey(platform::Key key, int32_t commandId) {
     EditorState& state = editorState;
     if (!Held(key) || FramesBetween(state.lastZoomKeyFrame, state.frameCount) < ZoomKeyFrames) return;
-    controlList.Click(commandId);
+    RunClickCommand(commandId);
     state.lastZoomKeyFrame = state.frameCount;
     state.needsRepaint = true;
 }

@@ -8,6 +8,7 @@
 #include "controls/control_list.h"
 #include "editor/editor.h"
 #include "engine/game_engine.h"
+#include "input/commands.h"
 #include "input/editor_state.h"
 #include "input/view_commands.h"
 #include "level/level_data.h"
@@ -129,7 +130,7 @@ void OnMouseDown(int pointerX, int pointerY, bool leftButton) {
         // The thumb is grabbed before the click, so a press on it holds it
         // rather than centring it.
         GrabThumb(x, y);
-        controlList.ClickAt(x, y);
+        RunClickCommand(controlList.ClickAt(x, y));
         if (InMapView(x, y)) PressInMapView(x, y);
     }
     Repaint();

@@ -49,7 +49,7 @@ class CommandDispatch : public EditorWindow {
     void SetUpRichState(int32_t helpPage) {
         ResetLevelRecords();
         ResetEditorState();
-        BuildLayout();
+        BuildLayout(10, 0, 0, 64, 64);
         headless::ClearMessages();
         for (const std::string& name : FolderContents()) std::filesystem::remove(folder / name);
         editorState.mapLoaded = editorState.edtLoaded = true;

@@ -80,7 +80,7 @@ protected:
     void SetUp() override {
         ResetEditorState();
         ClearMapGrid();
-        BuildLayout();
+        BuildLayout(10, 0, 0, 64, 64);
     }
     void TearDown() override { ClearLayout(); }
 };

@@ -28,14 +28,13 @@ TEST_P(ButtonHover, LightPiecesAndBlackCaptionOnlyStrictlyInside) {
     Control captioned = button;
     captioned.SetCaption("保存");
     Canvas canvas(300, 100, Grey);
-    PointAt(c.mouseX, c.mouseY);
-    DrawControl(canvas, captioned);
+    DrawControl(canvas, captioned, {c.mouseX, c.mouseY});
     const int light = c.hovered ? 1 : 0;
     EXPECT_TRUE(ShowsPictures(canvas, 100, 50, {Piece(ButtonLeftSlot + light)}));
     EXPECT_TRUE(ShowsPictures(canvas, 210, 50, {Piece(ButtonRightSlot + light)}));
     for (int x = 110; x < 210; x += 33) EXPECT_TRUE(ShowsPictures(canvas, x, 50, {Piece(ButtonMiddleSlot + light)}, 2));
     EXPECT_TRUE(ShowsText(canvas, "保存", {100, 50, 220, 70}, c.hovered ? Black : White));
-    EXPECT_EQ(IsHovered(captioned), c.hovered);
+    EXPECT_EQ(IsHovered(captioned, {c.mouseX, c.mouseY}), c.hovered);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pointers, ButtonHover,
@@ -48,8 +47,7 @@ TEST_F(PaintTest, HotspotsAndUnknownKindsDrawNothing) {
         Control control(1, kind, 10, 10, 50, 50, true, 127);
         control.SetCaption("X");
         Canvas canvas(100, 100, Grey);
-        PointAt(20, 20);
-        DrawControl(canvas, control);
+        DrawControl(canvas, control, {20, 20});
         EXPECT_TRUE(canvas.Pixels() == std::vector<Colour>(100 * 100, Grey)) << kind;
     }
 }
@@ -58,9 +56,8 @@ TEST_F(PaintTest, ThumbsUseTheNormalPiecesUnderThePointer) {
     const Control horizontal(3, KindHorizontalThumb, 0, 10, 200, 30, true, 127);
     const Control vertical(4, KindVerticalThumb, 250, 0, 270, 150, true, 127);
     Canvas canvas(300, 200, Grey);
-    PointAt(100, 20);
-    DrawControl(canvas, horizontal);
-    DrawControl(canvas, vertical);
+    DrawControl(canvas, horizontal, {100, 20});
+    DrawControl(canvas, vertical, {100, 20});
     EXPECT_TRUE(ShowsPictures(canvas, 0, 10, {Piece(ButtonLeftSlot)}));
     EXPECT_TRUE(ShowsPictures(canvas, 120, 10, {Piece(ButtonMiddleSlot)}));
     EXPECT_TRUE(ShowsPictures(canvas, 190, 10, {Piece(ButtonRightSlot)}));
