@@ -4,9 +4,9 @@
 
 #include "controls/control.h"
 #include "controls/control_list.h"
+#include "draw/bitmap_catalogue.h"
 #include "draw/palette.h"
 #include "draw/pictures.h"
-#include "editor/bitmap_catalogue.h"
 #include "engine/canvas.h"
 
 namespace {

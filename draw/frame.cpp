@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "controls/control_list.h"
+#include "draw/bitmap_catalogue.h"
 #include "draw/control_drawing.h"
 #include "draw/control_visibility.h"
 #include "draw/help_screen.h"
@@ -16,7 +17,6 @@
 #include "draw/panel_object.h"
 #include "draw/panel_values.h"
 #include "draw/pictures.h"
-#include "editor/bitmap_catalogue.h"
 #include "engine/font.h"
 #include "input/editor_state.h"
 

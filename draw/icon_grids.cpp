@@ -7,10 +7,10 @@
 
 #include "controls/control_ids.h"
 #include "controls/control_list.h"
+#include "draw/bitmap_catalogue.h"
 #include "draw/control_drawing.h"
 #include "draw/kind_names.h"
 #include "draw/pictures.h"
-#include "editor/bitmap_catalogue.h"
 #include "input/editor_state.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <new>
 
 #include "controls/layout.h"
+#include "draw/bitmap_catalogue.h"
 #include "draw/frame.h"
-#include "editor/bitmap_catalogue.h"
 #include "editor/editor.h"
 #include "engine/platform.h"
 #include "input/editor_state.h"

@@ -5,8 +5,6 @@
 
 #include "controls/control_ids.h"
 #include "controls/control_list.h"
-#include "editor/editor.h"
-#include "engine/game_engine.h"
 #include "engine/platform.h"
 #include "input/commands.h"
 #include "input/editor_state.h"
@@ -48,7 +46,7 @@ int32_t FramesBetween(int32_t earlier, int32_t later) {
 
 // A held arrow repaints every frame, even with its thumb at the end of the
 // track; a frame with no key acting leaves the screen alone.
-void OnKeys() {
+bool HandleKeys() {
     editorState.needsRepaint = false;
     if (Held(platform::Key::Left)) MoveHorizontalThumb(-ArrowKeyThumbStep);
     if (Held(platform::Key::Right)) MoveHorizontalThumb(ArrowKeyThumbStep);
@@ -56,5 +54,5 @@ void OnKeys() {
     if (Held(platform::Key::Down)) MoveVerticalThumb(ArrowKeyThumbStep);
     ZoomKey(platform::Key::KeypadPlus, ZoomInId);
     ZoomKey(platform::Key::KeypadMinus, ZoomOutId);
-    if (editorState.needsRepaint) Repaint();
+    return editorState.needsRepaint;
 }

@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "controls/control_list.h"
-#include "editor/bitmap_catalogue.h"
+#include "draw/bitmap_catalogue.h"
 #include "editor/editor.h"
 #include "engine/game_engine.h"
 #include "engine/headless/headless.h"

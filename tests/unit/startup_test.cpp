@@ -3,7 +3,7 @@
 #include <set>
 
 #include "controls/control_list.h"
-#include "editor/bitmap_catalogue.h"
+#include "draw/bitmap_catalogue.h"
 #include "editor/editor.h"
 #include "engine/headless/headless.h"
 #include "input/editor_state.h"
