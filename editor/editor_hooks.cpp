@@ -2,12 +2,14 @@
 #include <cstdlib>
 #include <new>
 
+#include "controls/control_list.h"
 #include "controls/layout.h"
 #include "draw/bitmap_catalogue.h"
 #include "draw/frame.h"
 #include "editor/editor.h"
 #include "engine/platform.h"
 #include "input/editor_state.h"
+#include "input/frame_state.h"
 #include "level/level_data.h"
 
 GameEngine* editorEngine = nullptr;
@@ -60,7 +62,13 @@ void OnFrame() {
     if (++editorState.frameCount == FrameCountPeriod) editorState.frameCount = 0;
 }
 
-void OnPaint(Canvas& target) { DrawFrame(target); }
+// What a click hits is what the last paint showed: the state the frame is drawn
+// from is brought up to date first, and drawing itself changes nothing.
+void OnPaint(Canvas& target) {
+    PrepareFrameState();
+    DrawFrame(target, {currentLevel, editorState, controlList});
+    NameLimitTypeAfterPaint();
+}
 
 void Repaint() {
     if (offscreenFrame.IsEmpty()) return;

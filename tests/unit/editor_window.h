@@ -1,11 +1,9 @@
 // A fixture for tests that drive the editor as the window would: a started
 // editor on the headless backend, in a fresh temporary working folder, with
-// helpers to put objects on the map and to show controls as a paint would.
+// helpers to put objects on the map and to move and press the mouse.
 #pragma once
 
 #include <gtest/gtest.h>
-
-#include <initializer_list>
 
 #include "controls/control_list.h"
 #include "editor/editor.h"
@@ -52,36 +50,11 @@ class EditorWindow : public LevelFolder {
         return n;
     }
 
-    // What the object page's paint does with the pointer: the cell under it, or
-    // (0, 0) outside the map view.
-    static void PaintCursorCell() {
-        EditorState& state = editorState;
-        const bool inside = 0 < state.lastMouseX && state.lastMouseX < 640 && 0 < state.lastMouseY &&
-                            state.lastMouseY < 640;
-        state.cursorCellX = inside ? state.lastMouseX / state.cellSize + state.scrollX : 0;
-        state.cursorCellY = inside ? state.lastMouseY / state.cellSize + state.scrollY : 0;
-    }
-
-    // A pointer movement followed by the paint it ends with.
-    static void MoveTo(int x, int y) {
-        OnMouseMove(x, y);
-        PaintCursorCell();
-    }
-
-    static void Press(int x, int y) {
-        OnMouseDown(x, y, true);
-        PaintCursorCell();
-    }
-
-    static void Release(int x, int y, bool left = true) {
-        OnMouseUp(x, y, left);
-        PaintCursorCell();
-    }
-
-    // Clicks reach only what the last paint showed; the tests say what that was.
-    static void Show(std::initializer_list<int> ids, bool shown = true) {
-        for (int id : ids) FindControl(id)->SetVisible(shown);
-    }
+    // Each ends with the repaint that brings the cursor cell and the controls'
+    // visibility up to date, as in the window.
+    static void MoveTo(int x, int y) { OnMouseMove(x, y); }
+    static void Press(int x, int y) { OnMouseDown(x, y, true); }
+    static void Release(int x, int y, bool left = true) { OnMouseUp(x, y, left); }
 
     static Rect RectOf(int id) { return FindControl(id)->GetRect(); }
 };

@@ -1,11 +1,11 @@
 // Control visibility per screen, by control id.
-#include "draw/control_visibility.h"
+#include "input/control_visibility.h"
 
 #include <algorithm>
 
 #include "controls/control_ids.h"
 #include "controls/control_list.h"
-#include "draw/palette.h"
+#include "input/side_colours.h"
 #include "level/level_data.h"
 
 namespace {
