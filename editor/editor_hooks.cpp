@@ -11,6 +11,7 @@
 #include "input/editor_state.h"
 #include "input/frame_state.h"
 #include "level/level_data.h"
+#include "level/level_files.h"
 
 GameEngine* editorEngine = nullptr;
 Canvas offscreenFrame;
@@ -48,8 +49,9 @@ void OnEnd() {
 }
 
 void ResetEditorGlobals() {
-    OnEnd();
+    OnEnd();  // the engine, the off-screen frame and the catalogue
     ResetLevelRecords();
+    ResetLevelFileNames();
     ResetEditorState();
     ClearLayout();
 }
