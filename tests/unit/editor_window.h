@@ -5,9 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "controls/control_list.h"
-#include "editor/editor.h"
-#include "engine/game_engine.h"
+#include "editor_test_support.h"
 #include "engine/headless/headless.h"
 #include "input/commands.h"
 #include "input/editor_state.h"
@@ -19,9 +17,7 @@ class EditorWindow : public LevelFolder {
   protected:
     void SetUp() override {
         LevelFolder::SetUp();
-        ResetEditorGlobals();
-        ASSERT_TRUE(EditorInitialize(nullptr));
-        ASSERT_TRUE(editorEngine->CreateMainWindow(1));
+        ASSERT_NO_FATAL_FAILURE(StartEditor());
         // As after loading a level of the start size: the object buttons are offered.
         editorState.mapLoaded = true;
         editorState.edtLoaded = true;
@@ -55,6 +51,4 @@ class EditorWindow : public LevelFolder {
     static void MoveTo(int x, int y) { OnMouseMove(x, y); }
     static void Press(int x, int y) { OnMouseDown(x, y, true); }
     static void Release(int x, int y, bool left = true) { OnMouseUp(x, y, left); }
-
-    static Rect RectOf(int id) { return FindControl(id)->GetRect(); }
 };
