@@ -104,7 +104,10 @@ void DrawEditorScreen(Canvas& canvas, const FrameView& view, const PanelObject& 
 void DrawFrame(Canvas& canvas, const FrameView& view) {
     FillAround(canvas, SurfaceRect, AreasPaintedOver(view.state), BackgroundColour);
     const PanelObject object = PanelObjectOf(view.level, view.state);
-    if (view.state.helpPage != 0) DrawHelpScreen(canvas, view.state.helpPage); else DrawEditorScreen(canvas, view, object);
+    if (view.state.helpPage != 0)
+        DrawHelpScreen(canvas, view.state.helpPage);
+    else
+        DrawEditorScreen(canvas, view, object);
     DrawControlList(canvas, view.controls, view.Pointer());
     DrawCreditLine(canvas);
     if (view.state.helpPage != 0) return;

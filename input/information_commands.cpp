@@ -74,9 +74,13 @@ bool RunMapInformationCommand(int32_t id) {
     case LimitDownId: info.limitTime = std::max(0, info.limitTime - 1); return true;
     case LimitUpId: info.limitTime = std::min(LongestLimitTime, info.limitTime + 1); return true;
     case StartColumnDownId: if (info.startX > 0) --info.startX; return true;
-    case StartColumnUpId: if (info.startX < currentLevel.mapGrid.columns - GameScreenColumns) ++info.startX; return true;
+    case StartColumnUpId:
+        if (info.startX < currentLevel.mapGrid.columns - GameScreenColumns) ++info.startX;
+        return true;
     case StartRowDownId: if (info.startY > 0) --info.startY; return true;
-    case StartRowUpId: if (info.startY < currentLevel.mapGrid.rows - GameScreenRows) ++info.startY; return true;
+    case StartRowUpId:
+        if (info.startY < currentLevel.mapGrid.rows - GameScreenRows) ++info.startY;
+        return true;
     default: return false;
     }
 }
