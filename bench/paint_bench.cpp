@@ -8,6 +8,7 @@
 #include <iterator>
 
 #include "bench/largest_level.h"
+#include "controls/control_ids.h"
 #include "controls/control_list.h"
 #include "editor/editor.h"
 #include "engine/game_engine.h"
@@ -25,7 +26,7 @@ void StartEditorOverLargestLevel() {
     constexpr int32_t Factory = 8;  // a heavy factory with five researchable levels
     editorState.selectedIndex = Factory;
     editorState.selectedIsUnit = false;
-    const Rect loadButton = FindControl(10)->GetRect();
+    const Rect loadButton = FindControl(LoadLevelId)->GetRect();
     editorState.lastMouseX = loadButton.left + 5;
     editorState.lastMouseY = loadButton.top + 5;
 }

@@ -1,8 +1,5 @@
-// The control list's walks: numbering, lookup by id, hit tests and drawing.
+// The control list's walks: numbering, lookup by id and hit tests.
 #include "controls/control_list.h"
-
-#include "draw/control_drawing.h"
-#include "input/commands.h"
 
 ControlList controlList;
 
@@ -32,14 +29,17 @@ void ControlList::Append(Control* control) {
     if (control != nullptr) control->id = count;
 }
 
-Control* ControlList::FindControl(int32_t id) const {
+Control* ControlList::FindControl(int32_t id) {
     if (id < 1 || id > count) return nullptr;
     return byPosition[size_t(id - 1)];
 }
 
-void ControlList::ClickAt(int32_t x, int32_t y) const { RunClickCommand(ClickTargetAt(x, y)); }
+const Control* ControlList::FindControl(int32_t id) const {
+    if (id < 1 || id > count) return nullptr;
+    return byPosition[size_t(id - 1)];
+}
 
-int32_t ControlList::ClickTargetAt(int32_t x, int32_t y) const {
+int32_t ControlList::ClickAt(int32_t x, int32_t y) const {
     int32_t found = 0;
     for (const ControlNode* node = head->next; node != nullptr; node = node->next) {
         const Control* control = node->control;
@@ -57,16 +57,4 @@ int32_t ControlList::ControlAt(int32_t x, int32_t y) const {
         if (control != nullptr && control->GetRect().Contains(x, y)) found = control->GetId();
     }
     return found;
-}
-
-void ControlList::Click(int32_t id) const { RunClickCommand(id); }
-
-void ControlList::DrawControlList(Canvas& canvas) const {
-    for (const ControlNode* node = head->next; node != nullptr; node = node->next) {
-        const Control* control = node->control;
-        if (control == nullptr || !control->IsVisible() || control->GetKind() == KindHotspot) {
-            continue;
-        }
-        DrawControl(canvas, *control);
-    }
 }

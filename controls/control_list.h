@@ -1,14 +1,14 @@
 // ControlList: every control of the interface, in the order the layout added
 // them. A control's id is its position, so every part of the editor can name a
-// control by a fixed number. Hit tests and drawing walk the list in order; it is short.
+// control by a fixed number. Hit tests walk the list in order; it is short. The
+// list knows nothing of what a click does or how a control looks: the caller of
+// ClickAt runs the command, and drawing walks the list by id.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
 #include "controls/control.h"
-
-class Canvas;
 
 struct ControlNode {
     ControlNode* next = nullptr;
@@ -28,24 +28,17 @@ public:
     void Append(Control* control);
 
     // The control at position id (1 = first appended); null for any id outside 1..count.
-    Control* FindControl(int32_t id) const;
-
-    // Runs the click command of ClickTargetAt(x, y).
-    void ClickAt(int32_t x, int32_t y) const;
+    Control* FindControl(int32_t id);
+    const Control* FindControl(int32_t id) const;
 
     // The id of the last-appended visible control strictly containing (x, y), so
     // where visible controls overlap the later one wins; 0 when there is none.
-    int32_t ClickTargetAt(int32_t x, int32_t y) const;
+    // What the click does is the caller's business.
+    int32_t ClickAt(int32_t x, int32_t y) const;
 
     // The id of the last-appended control strictly containing (x, y), visible or
     // not; 0 when there is none.
     int32_t ControlAt(int32_t x, int32_t y) const;
-
-    // Runs the click command of id as if that control had been clicked.
-    void Click(int32_t id) const;
-
-    // Draws every visible control in list order; hotspots are left to the painter.
-    void DrawControlList(Canvas& canvas) const;
 
     int32_t Count() const { return count; }
 

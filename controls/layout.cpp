@@ -7,22 +7,17 @@
 
 #include "controls/control_list.h"
 #include "controls/scroll_thumbs.h"
-#include "input/editor_state.h"
-#include "level/level_data.h"
 
 namespace {
 std::vector<std::unique_ptr<Control>> layoutControls;
 
-// The thumbs start where the scroll state puts them: at start-up (0, 0), so at
-// the beginning of their tracks.
-void SizeScrollThumbs() {
-    const int32_t cellSize = editorState.cellSize;
+// The thumbs start where the scroll puts them: at start-up (0, 0), so at the
+// beginning of their tracks.
+void SizeScrollThumbs(int32_t cellSize, int32_t scrollX, int32_t scrollY, int32_t mapColumns, int32_t mapRows) {
     Control* horizontal = controlList.FindControl(HorizontalThumbId);
     Control* vertical = controlList.FindControl(VerticalThumbId);
-    horizontal->SetRect(HorizontalThumbRect(editorState.scrollX * cellSize / 2,
-                                            ScrollThumbLength(cellSize, currentLevel.mapGrid.columns)));
-    vertical->SetRect(VerticalThumbRect(editorState.scrollY * cellSize / 2,
-                                        ScrollThumbLength(cellSize, currentLevel.mapGrid.rows)));
+    horizontal->SetRect(HorizontalThumbRect(scrollX * cellSize / 2, ScrollThumbLength(cellSize, mapColumns)));
+    vertical->SetRect(VerticalThumbRect(scrollY * cellSize / 2, ScrollThumbLength(cellSize, mapRows)));
     horizontal->SetRange(controlList.FindControl(HorizontalTrackId)->GetRect());
     vertical->SetRange(controlList.FindControl(VerticalTrackId)->GetRect());
 }
@@ -33,7 +28,7 @@ void ClearLayout() {
     layoutControls.clear();
 }
 
-void BuildLayout() {
+void BuildLayout(int32_t cellSize, int32_t scrollX, int32_t scrollY, int32_t mapColumns, int32_t mapRows) {
     ClearLayout();
     layoutControls.reserve(ControlCount);
     for (const LayoutRow& row : LayoutTable()) {
@@ -44,5 +39,5 @@ void BuildLayout() {
         controlList.Append(control.get());
         layoutControls.push_back(std::move(control));
     }
-    SizeScrollThumbs();
+    SizeScrollThumbs(cellSize, scrollX, scrollY, mapColumns, mapRows);
 }

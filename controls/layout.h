@@ -3,18 +3,14 @@
 
 #include <cstdint>
 
+#include "controls/control_ids.h"
 #include "controls/layout_table.h"
 
-// Controls that the layout itself treats specially.
-constexpr int32_t HorizontalTrackId = 1;
-constexpr int32_t VerticalTrackId = 2;
-constexpr int32_t HorizontalThumbId = 3;
-constexpr int32_t VerticalThumbId = 4;
-
 // Makes every control of the layout, appends them to controlList in id order and
-// sizes the scroll thumbs from editorState's scroll and zoom and mapGrid's size.
-// A layout built before is released first, so tests may build it again.
-void BuildLayout();
+// sizes the scroll thumbs for the zoom (pixels per cell), the scroll (in cells)
+// and the map's size (in cells). A layout built before is released first, so
+// tests may build it again.
+void BuildLayout(int32_t cellSize, int32_t scrollX, int32_t scrollY, int32_t mapColumns, int32_t mapRows);
 
 // Unlinks and releases every control of the layout.
 void ClearLayout();

@@ -77,7 +77,6 @@ constexpr LayoutRow ScrollBottomAndObjectRows[] = {
 // each. A row holds a "<", value, ">" triple for side 0 and another for side 1.
 constexpr int32_t ValueRowTops[] = {40, 70, 100, 130, 160, 190, 220};
 constexpr int32_t ValueTripleLefts[] = {745, 840};
-constexpr int32_t FirstValueRowId = 56;
 
 constexpr std::array<LayoutRow, 42> MakeValueRows() {
     std::array<LayoutRow, 42> rows{};
@@ -102,12 +101,11 @@ constexpr LayoutRow PvtRows[] = {
 
 // Which of the five towers each side may build: a column of icons per side.
 constexpr int32_t TowerColumnLefts[] = {760, 810};
-constexpr int32_t FirstTowerId = 100;
 
 constexpr std::array<LayoutRow, 10> MakeTowerRows() {
     std::array<LayoutRow, 10> rows{};
     std::size_t next = 0;
-    int32_t id = FirstTowerId;
+    int32_t id = FirstTowerIconId;
     for (int32_t left : TowerColumnLefts) {
         for (int32_t tower = 0; tower < 5; ++tower) {
             const int32_t top = 330 + 50 * tower;

@@ -6,8 +6,7 @@
 #include <span>
 
 #include "controls/control.h"
-
-constexpr int32_t ControlCount = 131;
+#include "controls/control_ids.h"
 
 struct LayoutRow {
     int32_t id = 0;

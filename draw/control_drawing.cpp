@@ -3,11 +3,11 @@
 #include "draw/control_drawing.h"
 
 #include "controls/control.h"
+#include "controls/control_list.h"
+#include "draw/bitmap_catalogue.h"
 #include "draw/palette.h"
 #include "draw/pictures.h"
-#include "editor/bitmap_catalogue.h"
 #include "engine/canvas.h"
-#include "input/editor_state.h"
 
 namespace {
 
@@ -35,14 +35,13 @@ Colour ControlColour(const Control& control) {
 
 }  // namespace
 
-bool IsHovered(const Control& control) {
-    return control.GetKind() == KindButton &&
-           control.GetRect().Contains(editorState.lastMouseX, editorState.lastMouseY);
+bool IsHovered(const Control& control, PointerPosition pointer) {
+    return control.GetKind() == KindButton && control.GetRect().Contains(pointer.x, pointer.y);
 }
 
-void DrawControl(Canvas& canvas, const Control& control) {
+void DrawControl(Canvas& canvas, const Control& control, PointerPosition pointer) {
     const Rect rect = control.GetRect();
-    const bool hovered = IsHovered(control);
+    const bool hovered = IsHovered(control, pointer);
     switch (control.GetKind()) {
     case KindPanel:
         canvas.FillRect(rect.ToPixelRect(), ControlColour(control));
@@ -71,5 +70,13 @@ void DrawControl(Canvas& canvas, const Control& control) {
         break;
     default:
         break;
+    }
+}
+
+void DrawControlList(Canvas& canvas, const ControlList& controls, PointerPosition pointer) {
+    for (int32_t id = 1; id <= controls.Count(); ++id) {
+        const Control* control = controls.FindControl(id);
+        if (control == nullptr || !control->IsVisible() || control->GetKind() == KindHotspot) continue;
+        DrawControl(canvas, *control, pointer);
     }
 }

@@ -1,24 +1,21 @@
-// The order of a frame: background, panel picture, map view and its border, control
-// visibility with the icon grids, the control list, the credit line, then the numbers
-// and names written over the controls.
+// The order of a frame: background, panel picture, map view and its border, the icon
+// grids, the control list, the credit line, then the numbers and names written over
+// the controls.
 #include "draw/frame.h"
 
 #include <algorithm>
 #include <cstdlib>
 
-#include "controls/control_list.h"
+#include "draw/bitmap_catalogue.h"
 #include "draw/control_drawing.h"
-#include "draw/control_visibility.h"
 #include "draw/help_screen.h"
 #include "draw/icon_grids.h"
 #include "draw/map_view.h"
 #include "draw/palette.h"
-#include "draw/panel_object.h"
 #include "draw/panel_values.h"
 #include "draw/pictures.h"
-#include "editor/bitmap_catalogue.h"
 #include "engine/font.h"
-#include "input/editor_state.h"
+#include "input/panel_object.h"
 
 namespace {
 
@@ -32,14 +29,14 @@ struct CoveredAreas {
     int count = 0;
 };
 
-CoveredAreas AreasPaintedOver() {
+CoveredAreas AreasPaintedOver(const EditorState& state) {
     CoveredAreas covered;
-    if (editorState.helpPage != 0) return covered;
+    if (state.helpPage != 0) return covered;
     const Bitmap* panel = SidePanelPicture();
     if (panel != nullptr && !panel->IsEmpty())
         covered.areas[covered.count++] = {SidePanelLeft, 0, SidePanelLeft + panel->Width(), std::abs(panel->Height())};
-    if (editorState.mapLoaded) {
-        const int side = VisibleCells() * editorState.cellSize;
+    if (state.mapLoaded) {
+        const int side = VisibleCellsOf(state) * state.cellSize;
         covered.areas[covered.count++] = {0, 0, side, side};
     }
     return covered;
@@ -89,31 +86,31 @@ void DrawCreditLine(Canvas& canvas) {
     canvas.SetClip(savedClip);
 }
 
-void DrawEditorScreen(Canvas& canvas, const PanelObject& object) {
-    const bool objectPage = !editorState.infoMode;
+void DrawEditorScreen(Canvas& canvas, const FrameView& view, const PanelObject& object) {
+    const bool objectPage = !view.state.infoMode;
     DrawOpaquePicture(canvas, SidePanelPicture(), SidePanelLeft, 0);
-    DrawMapView(canvas, {currentLevel, editorState}, objectPage);
+    DrawMapView(canvas, view.Map(), objectPage);
     DrawMapViewBorder(canvas);
-    ShowEditorControls();
     if (!objectPage) {
-        DrawPermissionIcons(canvas);
-        ShowInformationPageControls();
+        DrawPermissionIcons(canvas, view);
         return;
     }
-    ShowObjectPageControls(object);
-    if (object.building != nullptr && object.building->kind > KindMainBase) DrawProductionIcons(canvas, *object.building);
+    if (object.building != nullptr && object.building->kind > KindMainBase)
+        DrawProductionIcons(canvas, view, *object.building);
 }
 
 }  // namespace
 
-void DrawFrame(Canvas& canvas) {
-    FillAround(canvas, SurfaceRect, AreasPaintedOver(), BackgroundColour);
-    const PanelObject object = CurrentPanelObject();
-    if (editorState.helpPage != 0) DrawHelpScreen(canvas); else DrawEditorScreen(canvas, object);
-    if (!editorState.edtLoaded) HideControlsNeedingObjects();
-    controlList.DrawControlList(canvas);
+void DrawFrame(Canvas& canvas, const FrameView& view) {
+    FillAround(canvas, SurfaceRect, AreasPaintedOver(view.state), BackgroundColour);
+    const PanelObject object = PanelObjectOf(view.level, view.state);
+    if (view.state.helpPage != 0)
+        DrawHelpScreen(canvas, view.state.helpPage);
+    else
+        DrawEditorScreen(canvas, view, object);
+    DrawControlList(canvas, view.controls, view.Pointer());
     DrawCreditLine(canvas);
-    if (editorState.helpPage != 0) return;
-    DrawLevelNumber(canvas);
-    if (editorState.infoMode) DrawInformationValues(canvas); else DrawObjectPanel(canvas, object);
+    if (view.state.helpPage != 0) return;
+    DrawLevelNumber(canvas, view);
+    if (view.state.infoMode) DrawInformationValues(canvas, view); else DrawObjectPanel(canvas, view, object);
 }

@@ -3,6 +3,7 @@
 // redraws.
 #pragma once
 
+#include "draw/frame_view.h"
 #include "engine/canvas.h"
 
 constexpr PixelRect SurfaceRect{0, 0, 960, 720};  // cleared first; larger than the client area
@@ -11,7 +12,5 @@ constexpr PixelRect CreditLineRect{200, 670, 390, 690};
 // The author's address under the map; a reserved name, as we have no site.
 constexpr char CreditLine[] = "www.tarnhold.example";
 
-// Composes the frame for the screen that is up and, on the way, decides every
-// control's visibility, the cursor cell, and the colours and caption that painting
-// keeps in the controls.
-void DrawFrame(Canvas& canvas);
+// Composes the frame for the screen that is up. It changes nothing but the canvas.
+void DrawFrame(Canvas& canvas, const FrameView& view);

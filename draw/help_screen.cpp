@@ -1,14 +1,12 @@
-// The help pages: their controls, texts, the About line and the page counter.
+// The help pages: their texts, the About line and the page counter.
 #include "draw/help_screen.h"
 
 #include <algorithm>
 
-#include "draw/control_visibility.h"
 #include "draw/help_texts.h"
 #include "draw/palette.h"
 #include "draw/text_format.h"
 #include "engine/font.h"
-#include "input/editor_state.h"
 
 namespace {
 
@@ -40,9 +38,8 @@ void DrawPageCounter(Canvas& canvas, int32_t page) {
 
 }  // namespace
 
-void DrawHelpScreen(Canvas& canvas) {
-    ShowHelpScreenControls(editorState.helpPage);
-    DrawPageTexts(canvas, editorState.helpPage);
+void DrawHelpScreen(Canvas& canvas, int32_t page) {
+    DrawPageTexts(canvas, page);
     DrawAboutLine(canvas);
-    DrawPageCounter(canvas, editorState.helpPage);
+    DrawPageCounter(canvas, page);
 }

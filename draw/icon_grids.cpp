@@ -5,31 +5,29 @@
 
 #include <algorithm>
 
+#include "controls/control_ids.h"
 #include "controls/control_list.h"
+#include "draw/bitmap_catalogue.h"
 #include "draw/control_drawing.h"
 #include "draw/kind_names.h"
 #include "draw/pictures.h"
-#include "editor/bitmap_catalogue.h"
-#include "input/editor_state.h"
 
 namespace {
 
-constexpr int32_t PvtIconIds[2] = {98, 99};
-constexpr int32_t FirstTowerIconIds[2] = {100, 105};
 constexpr int32_t PvtIconCode = KindUfo;
-constexpr int32_t FirstProductionIconId = 36;
 constexpr int32_t DimmingOverlayCode = 0;
 
-void DrawPermissionIcon(Canvas& canvas, int32_t controlId, int state, int32_t iconCode) {
-    if (const Control* control = FindControl(controlId))
-        DrawIconCell(canvas, *control, state, iconCode, state == IconStateDark);
+void DrawPermissionIcon(Canvas& canvas, const FrameView& view, int32_t controlId, int state, int32_t iconCode) {
+    if (const Control* control = view.controls.FindControl(controlId))
+        DrawIconCell(canvas, *control, state, iconCode, state == IconStateDark, view.Pointer());
 }
 
 }  // namespace
 
-void DrawIconCell(Canvas& canvas, const Control& control, int state, int32_t iconCode, bool dimmed) {
+void DrawIconCell(Canvas& canvas, const Control& control, int state, int32_t iconCode, bool dimmed,
+                  PointerPosition pointer) {
     const Rect rect = control.GetRect();
-    const bool hovered = rect.Contains(editorState.lastMouseX, editorState.lastMouseY);
+    const bool hovered = rect.Contains(pointer.x, pointer.y);
     DrawPicture(canvas, interfaceBitmaps[IconFrameSlot + (hovered ? 1 : 0) + state], rect.left, rect.top);
     const Bitmap* icon = KindIcon(iconCode);
     if (icon == nullptr) return;
@@ -37,24 +35,26 @@ void DrawIconCell(Canvas& canvas, const Control& control, int state, int32_t ico
     if (dimmed) DrawPicture(canvas, KindIcon(DimmingOverlayCode), rect.left, rect.top);
 }
 
-void DrawPermissionIcons(Canvas& canvas) {
+void DrawPermissionIcons(Canvas& canvas, const FrameView& view) {
+    const LevelInfo& info = view.level.levelInfo;
     for (int side = 0; side < 2; ++side) {
         // The file's PVT value 0 is the switch shown clear; 1 shows it dimmed.
-        const int pvtState = currentLevel.levelInfo.pvtFlag[side] == 0 ? IconStateGrey : IconStateDark;
-        DrawPermissionIcon(canvas, PvtIconIds[side], pvtState, PvtIconCode);
+        const int pvtState = info.pvtFlag[side] == 0 ? IconStateGrey : IconStateDark;
+        DrawPermissionIcon(canvas, view, FirstPvtIconId + side, pvtState, PvtIconCode);
         for (int tower = 0; tower < TowerKinds; ++tower) {
-            const int state = currentLevel.levelInfo.towersAllowed[tower][side] != 0 ? IconStateGrey : IconStateDark;
-            DrawPermissionIcon(canvas, FirstTowerIconIds[side] + tower, state, KindSmallTower + tower);
+            const int state = info.towersAllowed[tower][side] != 0 ? IconStateGrey : IconStateDark;
+            DrawPermissionIcon(canvas, view, FirstTowerIconId + side * TowerIconsPerSide + tower, state,
+                               KindSmallTower + tower);
         }
     }
 }
 
-void DrawProductionIcons(Canvas& canvas, const Building& building) {
+void DrawProductionIcons(Canvas& canvas, const FrameView& view, const Building& building) {
     const int levels = std::clamp<int32_t>(building.researchable, 0, ProductionLevels);
     for (int position = 0; position < levels; ++position) {
-        const Control* control = FindControl(FirstProductionIconId + position);
+        const Control* control = view.controls.FindControl(FirstProductionIconId + position);
         if (control == nullptr) continue;
         const int state = position < building.researched ? IconStateDark : IconStateGrey;
-        DrawIconCell(canvas, *control, state, building.produced[position + 1], state == IconStateGrey);
+        DrawIconCell(canvas, *control, state, building.produced[position + 1], state == IconStateGrey, view.Pointer());
     }
 }

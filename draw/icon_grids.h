@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "draw/control_drawing.h"
+#include "draw/frame_view.h"
 #include "level/level_data.h"
 
 class Canvas;
@@ -16,10 +18,11 @@ constexpr int IconStateGrey = 2;
 // Frame, icon and, when `dimmed`, the dimming overlay, at the control's top left;
 // the frame is the light one while the pointer is strictly inside the control.
 // A code without an icon draws the frame alone.
-void DrawIconCell(Canvas& canvas, const Control& control, int state, int32_t iconCode, bool dimmed);
+void DrawIconCell(Canvas& canvas, const Control& control, int state, int32_t iconCode, bool dimmed,
+                  PointerPosition pointer);
 
-// The PVT switches (controls 98, 99) and the allowed towers of both sides (100 to 109).
-void DrawPermissionIcons(Canvas& canvas);
+// The PVT switches and the allowed towers of both sides.
+void DrawPermissionIcons(Canvas& canvas, const FrameView& view);
 
-// One icon per researchable level of `building` in controls 36 to 40.
-void DrawProductionIcons(Canvas& canvas, const Building& building);
+// One icon per researchable level of `building` in the production icon controls.
+void DrawProductionIcons(Canvas& canvas, const FrameView& view, const Building& building);

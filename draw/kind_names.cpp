@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "editor/bitmap_catalogue.h"
+#include "draw/bitmap_catalogue.h"
 
 namespace {
 

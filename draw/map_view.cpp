@@ -119,18 +119,6 @@ void DrawGrid(Canvas& canvas, const MapView& view, bool columnsInTerrain) {
     if (!columnsInTerrain) StampGridColumns(canvas, view, {0, 0, MapViewSize + 1, MapViewSize});
 }
 
-// Inside the view, strictly: a pointer on column or row 0 counts as outside.
-void UpdateCursorCell() {
-    const int32_t x = editorState.lastMouseX, y = editorState.lastMouseY;
-    if (x > 0 && x < MapViewSize && y > 0 && y < MapViewSize) {
-        editorState.cursorCellX = x / editorState.cellSize + editorState.scrollX;
-        editorState.cursorCellY = y / editorState.cellSize + editorState.scrollY;
-    } else {
-        editorState.cursorCellX = 0;
-        editorState.cursorCellY = 0;
-    }
-}
-
 void DrawCursorCellLabel(Canvas& canvas, const MapView& view) {
     char buffer[2 * DecimalTextSize + 3];
     canvas.DrawText(FormatCellPosition(view.state.cursorCellX, view.state.cursorCellY, buffer),
@@ -230,7 +218,6 @@ void DrawMapView(Canvas& canvas, const MapView& view, bool objectPage) {
     if (!objectPage) return;
     if (view.state.edtLoaded) DrawObjects(canvas, view, terrain);
     DrawGrid(canvas, view, terrain);
-    UpdateCursorCell();
     DrawCursorCellLabel(canvas, view);
     if (view.state.hoverIndex != 0)
         DrawObjectOutline(canvas, view, view.state.hoverIndex, view.state.hoverIsUnit, HoverOutlineColour);

@@ -26,7 +26,6 @@ void DrawBuilding(Canvas& canvas, const MapView& view, int32_t number);
 void DrawUnit(Canvas& canvas, const MapView& view, int32_t number);
 
 // The terrain when a .map is loaded. On the object page also the crosses on marked
-// cells, the objects, the grid, the cursor cell (written to the editor state and
-// shown in its label) and the two outlines; the information page shows the terrain
-// alone.
+// cells, the objects, the grid, the label of the state's cursor cell and the two
+// outlines; the information page shows the terrain alone.
 void DrawMapView(Canvas& canvas, const MapView& view, bool objectPage);

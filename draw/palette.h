@@ -1,10 +1,11 @@
 // The fixed colours of the editor's frame, the map view and the panels, and the
-// colours that stand for a side.
+// colours that stand for a side (the panel's own in input/side_colours.h).
 #pragma once
 
 #include <cstdint>
 
 #include "engine/canvas.h"
+#include "input/side_colours.h"
 
 constexpr Colour BackgroundColour = Rgb(45, 50, 46);
 constexpr Colour BorderColour = Rgb(0, 0, 0);
@@ -19,10 +20,6 @@ constexpr Colour CreditColour = Rgb(255, 42, 42);
 // Terrain greys by shade digit, lightest first.
 constexpr Colour ShadeColours[4] = {Rgb(185, 185, 185), Rgb(127, 127, 127), Rgb(95, 95, 95),
                                     Rgb(63, 63, 63)};
-
-// A side without a colour of its own is shown in black, so a damaged record stands
-// out instead of borrowing the colour of whatever was drawn before it.
-constexpr Colour UnknownSideColour = Rgb(0, 0, 0);
 
 // Buildings on the map: side 0, 1 and the neutral side 2.
 constexpr Colour BuildingMapColour(int32_t side) {
@@ -39,17 +36,6 @@ constexpr Colour UnitMapColour(int32_t side) {
     switch (side) {
     case 0: return Rgb(0, 0, 255);
     case 1: return Rgb(0, 255, 0);
-    default: return UnknownSideColour;
-    }
-}
-
-// The side's colour in the right-hand panel: the object title, its values, the side box
-// and the information page's value columns.
-constexpr Colour SidePanelColour(int32_t side) {
-    switch (side) {
-    case 0: return Rgb(0, 0, 255);
-    case 1: return Rgb(0, 127, 0);
-    case 2: return Rgb(255, 255, 255);
     default: return UnknownSideColour;
     }
 }

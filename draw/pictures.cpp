@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "editor/bitmap_catalogue.h"
+#include "draw/bitmap_catalogue.h"
 
 namespace {
 

@@ -15,5 +15,7 @@ extern Canvas offscreenFrame;
 // Composes the whole frame into the off-screen frame and presents it.
 void Repaint();
 
-// Puts every global record of the editor back as it was before start-up, for tests.
+// Puts every global record of the editor back as it was before start-up: the
+// engine, the off-screen frame and the catalogue released, the level and its file
+// names, the editor state, and no layout. Tests reset through this alone.
 void ResetEditorGlobals();

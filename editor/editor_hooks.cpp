@@ -2,14 +2,17 @@
 #include <cstdlib>
 #include <new>
 
+#include "controls/control_list.h"
 #include "controls/layout.h"
+#include "draw/bitmap_catalogue.h"
 #include "draw/frame.h"
-#include "editor/bitmap_catalogue.h"
 #include "editor/editor.h"
 #include "editor/editor_hooks.h"
 #include "engine/platform.h"
 #include "input/editor_state.h"
+#include "input/frame_state.h"
 #include "level/level_data.h"
+#include "level/level_files.h"
 
 GameEngine* editorEngine = nullptr;
 Canvas offscreenFrame;
@@ -34,7 +37,8 @@ void OnStart(WindowHandle) {
     LoadBitmapCatalogue();
     ClearMapGrid();
     ResetEditorState();
-    BuildLayout();
+    BuildLayout(editorState.cellSize, editorState.scrollX, editorState.scrollY, currentLevel.mapGrid.columns,
+                currentLevel.mapGrid.rows);
     Repaint();
 }
 
@@ -46,8 +50,9 @@ void OnEnd() {
 }
 
 void ResetEditorGlobals() {
-    OnEnd();
+    OnEnd();  // the engine, the off-screen frame and the catalogue
     ResetLevelRecords();
+    ResetLevelFileNames();
     ResetEditorState();
     ClearLayout();
 }
@@ -60,7 +65,13 @@ void OnFrame() {
     if (++editorState.frameCount == FrameCountPeriod) editorState.frameCount = 0;
 }
 
-void OnPaint(Canvas& target) { DrawFrame(target); }
+// What a click hits is what the last paint showed: the state the frame is drawn
+// from is brought up to date first, and drawing itself changes nothing.
+void OnPaint(Canvas& target) {
+    PrepareFrameState();
+    DrawFrame(target, {currentLevel, editorState, controlList});
+    NameLimitTypeAfterPaint();
+}
 
 void Repaint() {
     if (offscreenFrame.IsEmpty()) return;

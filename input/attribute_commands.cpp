@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "controls/control_ids.h"
 #include "input/editor_state.h"
 #include "level/level_data.h"
 
@@ -149,25 +150,22 @@ void NextWeightClass(Building& building, int level) {
     RederiveFactorySlot(editorState.selectedIndex, level);
 }
 
-constexpr int32_t FirstProductionIconId = 36;
-constexpr int32_t FirstWeightClassId = 41;
-
 // The commands of the rows that only buildings have.
 bool RunBuildingRowCommand(int32_t id) {
     if (id >= FirstProductionIconId && id < FirstProductionIconId + ProductionLevels) {
         if (Building* building = SelectedBuilding()) NextProducedItem(*building, id - FirstProductionIconId + 1);
         return true;
     }
-    if (id >= FirstWeightClassId && id < FirstWeightClassId + ProductionLevels) {
-        if (Building* building = SelectedBuilding()) NextWeightClass(*building, id - FirstWeightClassId + 1);
+    if (id >= FirstClassButtonId && id < FirstClassButtonId + ProductionLevels) {
+        if (Building* building = SelectedBuilding()) NextWeightClass(*building, id - FirstClassButtonId + 1);
         return true;
     }
     void (*step)(Building&) = nullptr;
     switch (id) {
-    case 30: step = LowerResearchable; break;  // "<" on "可研究:"
-    case 32: step = RaiseResearchable; break;  // ">" on "可研究:"
-    case 33: step = LowerResearched; break;    // "<" on "已研究数:"
-    case 35: step = RaiseResearched; break;    // ">" on "已研究数:"
+    case ResearchableDownId: step = LowerResearchable; break;
+    case ResearchableUpId: step = RaiseResearchable; break;
+    case ResearchedDownId: step = LowerResearched; break;
+    case ResearchedUpId: step = RaiseResearched; break;
     default: return false;
     }
     if (Building* building = SelectedBuilding()) step(*building);
@@ -178,16 +176,16 @@ bool RunBuildingRowCommand(int32_t id) {
 
 bool RunObjectAttributeCommand(int32_t id) {
     switch (id) {
-    case 51: StepKind(false); return true;
-    case 52: StepKind(true); return true;
-    case 20: StepSide(-1); return true;
-    case 22: StepSide(1); return true;
-    case 23: StepHealth(-1); return true;
-    case 25: StepHealth(1); return true;
-    case 46: StepHealth(-10); return true;
-    case 47: StepHealth(10); return true;
-    case 26: StepSatelliteProtection(-1); return true;
-    case 28: StepSatelliteProtection(1); return true;
+    case KindDownId: StepKind(false); return true;
+    case KindUpId: StepKind(true); return true;
+    case SideDownId: StepSide(-1); return true;
+    case SideUpId: StepSide(1); return true;
+    case HealthDownId: StepHealth(-1); return true;
+    case HealthUpId: StepHealth(1); return true;
+    case HealthDownTenId: StepHealth(-10); return true;
+    case HealthUpTenId: StepHealth(10); return true;
+    case SatelliteDownId: StepSatelliteProtection(-1); return true;
+    case SatelliteUpId: StepSatelliteProtection(1); return true;
     default: return RunBuildingRowCommand(id);
     }
 }

@@ -2,8 +2,8 @@
 // after loading a level or entering the information page.
 #include "input/editor_state.h"
 
+#include "controls/control_ids.h"
 #include "controls/control_list.h"
-#include "controls/layout.h"
 #include "controls/scroll_thumbs.h"
 #include "level/level_data.h"
 

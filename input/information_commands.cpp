@@ -5,16 +5,10 @@
 
 #include <algorithm>
 
+#include "controls/control_ids.h"
 #include "level/level_data.h"
 
 namespace {
-
-// The value rows, each a "<", value, ">" triple for side 0 and another for
-// side 1: credits, research points, then the five air forces.
-constexpr int32_t FirstValueRowId = 56;
-constexpr int32_t ValueRowCount = 7;
-constexpr int32_t IdsPerValueRow = 6;
-constexpr int32_t IdsPerSide = 3;
 
 void StepValueRow(int32_t row, int32_t side, bool up) {
     LevelInfo& info = currentLevel.levelInfo;
@@ -33,11 +27,11 @@ void StepValueRow(int32_t row, int32_t side, bool up) {
 
 // Returns whether `id` is in the value rows; the value fields themselves do nothing.
 bool RunValueRowCommand(int32_t id) {
-    if (id < FirstValueRowId || id >= FirstValueRowId + ValueRowCount * IdsPerValueRow) return false;
+    if (id < FirstValueRowId || id > LastValueRowId) return false;
     const int32_t index = id - FirstValueRowId;
-    const int32_t row = index / IdsPerValueRow;
-    const int32_t side = index % IdsPerValueRow / IdsPerSide;
-    const int32_t position = index % IdsPerSide;  // 0 "<", 1 the value, 2 ">"
+    const int32_t row = index / ValueRowIdStride;
+    const int32_t side = index % ValueRowIdStride / ValueSideIdStride;
+    const int32_t position = index % ValueSideIdStride;  // 0 "<", 1 the value, 2 ">"
     if (position != 1) StepValueRow(row, side, position == 2);
     return true;
 }
@@ -45,16 +39,12 @@ bool RunValueRowCommand(int32_t id) {
 // Permission icons: 0 becomes 1, anything else 0.
 void Toggle(int32_t& flag) { flag = flag == 0 ? 1 : 0; }
 
-constexpr int32_t FirstPvtIconId = 98;
-constexpr int32_t FirstTowerIconId = 100;
-constexpr int32_t TowerIconsPerSide = 5;
-
 bool RunIconCommand(int32_t id) {
-    if (id == FirstPvtIconId || id == FirstPvtIconId + 1) {
+    if (id == FirstPvtIconId || id == LastPvtIconId) {
         Toggle(currentLevel.levelInfo.pvtFlag[id - FirstPvtIconId]);
         return true;
     }
-    if (id < FirstTowerIconId || id >= FirstTowerIconId + 2 * TowerIconsPerSide) return false;
+    if (id < FirstTowerIconId || id > LastTowerIconId) return false;
     const int32_t index = id - FirstTowerIconId;
     Toggle(currentLevel.levelInfo.towersAllowed[index % TowerIconsPerSide][index / TowerIconsPerSide]);
     return true;
@@ -77,16 +67,20 @@ bool RunMapInformationCommand(int32_t id) {
     if (RunValueRowCommand(id) || RunIconCommand(id)) return true;
     LevelInfo& info = currentLevel.levelInfo;
     switch (id) {
-    case 110: info.limitEnabled = info.limitEnabled == 1 ? 0 : 1; return true;  // "时间"
-    case 111:  // the limit type's name
+    case LimitButtonId: info.limitEnabled = info.limitEnabled == 1 ? 0 : 1; return true;
+    case LimitTypeId:
         info.limitType = info.limitType + 1 > LastLimitType ? 0 : info.limitType + 1;
         return true;
-    case 112: info.limitTime = std::max(0, info.limitTime - 1); return true;
-    case 114: info.limitTime = std::min(LongestLimitTime, info.limitTime + 1); return true;
-    case 126: if (info.startX > 0) --info.startX; return true;
-    case 128: if (info.startX < currentLevel.mapGrid.columns - GameScreenColumns) ++info.startX; return true;
-    case 129: if (info.startY > 0) --info.startY; return true;
-    case 131: if (info.startY < currentLevel.mapGrid.rows - GameScreenRows) ++info.startY; return true;
+    case LimitDownId: info.limitTime = std::max(0, info.limitTime - 1); return true;
+    case LimitUpId: info.limitTime = std::min(LongestLimitTime, info.limitTime + 1); return true;
+    case StartColumnDownId: if (info.startX > 0) --info.startX; return true;
+    case StartColumnUpId:
+        if (info.startX < currentLevel.mapGrid.columns - GameScreenColumns) ++info.startX;
+        return true;
+    case StartRowDownId: if (info.startY > 0) --info.startY; return true;
+    case StartRowUpId:
+        if (info.startY < currentLevel.mapGrid.rows - GameScreenRows) ++info.startY;
+        return true;
     default: return false;
     }
 }

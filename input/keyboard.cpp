@@ -3,18 +3,14 @@
 // run the zoom buttons' commands, even where those buttons are hidden.
 #include "input/keyboard.h"
 
+#include "controls/control_ids.h"
 #include "controls/control_list.h"
-#include "controls/layout.h"
-#include "editor/editor.h"
-#include "engine/game_engine.h"
 #include "engine/platform.h"
+#include "input/commands.h"
 #include "input/editor_state.h"
 #include "input/view_commands.h"
 
 namespace {
-
-constexpr int32_t ZoomInId = 5;
-constexpr int32_t ZoomOutId = 6;
 
 bool Held(platform::Key key) { return platform::IsKeyDown(key); }
 
@@ -36,7 +32,7 @@ void MoveVerticalThumb(int32_t dy) {
 void ZoomKey(platform::Key key, int32_t commandId) {
     EditorState& state = editorState;
     if (!Held(key) || FramesBetween(state.lastZoomKeyFrame, state.frameCount) < ZoomKeyFrames) return;
-    controlList.Click(commandId);
+    RunClickCommand(commandId);
     state.lastZoomKeyFrame = state.frameCount;
     state.needsRepaint = true;
 }
@@ -50,7 +46,7 @@ int32_t FramesBetween(int32_t earlier, int32_t later) {
 
 // A held arrow repaints every frame, even with its thumb at the end of the
 // track; a frame with no key acting leaves the screen alone.
-void OnKeys() {
+bool HandleKeys() {
     editorState.needsRepaint = false;
     if (Held(platform::Key::Left)) MoveHorizontalThumb(-ArrowKeyThumbStep);
     if (Held(platform::Key::Right)) MoveHorizontalThumb(ArrowKeyThumbStep);
@@ -58,5 +54,5 @@ void OnKeys() {
     if (Held(platform::Key::Down)) MoveVerticalThumb(ArrowKeyThumbStep);
     ZoomKey(platform::Key::KeypadPlus, ZoomInId);
     ZoomKey(platform::Key::KeypadMinus, ZoomOutId);
-    if (editorState.needsRepaint) Repaint();
+    return editorState.needsRepaint;
 }

@@ -1,13 +1,12 @@
-// The mouse hooks. Every mouse event ends with a repaint, so the screen always
+// Mouse editing. Every mouse event asks for a repaint, so the screen always
 // shows the state the event left.
 #include "input/mouse.h"
 
 #include <algorithm>
 
+#include "controls/control_ids.h"
 #include "controls/control_list.h"
-#include "controls/layout.h"
-#include "editor/editor.h"
-#include "engine/game_engine.h"
+#include "input/commands.h"
 #include "input/editor_state.h"
 #include "input/view_commands.h"
 #include "level/level_data.h"
@@ -121,7 +120,7 @@ void UpdateHover() {
     state.needsRepaint = true;
 }
 
-void OnMouseDown(int pointerX, int pointerY, bool leftButton) {
+bool HandleMouseDown(int pointerX, int pointerY, bool leftButton) {
     if (leftButton) {
         const int32_t x = ClientCoordinate(pointerX);
         const int32_t y = ClientCoordinate(pointerY);
@@ -129,13 +128,13 @@ void OnMouseDown(int pointerX, int pointerY, bool leftButton) {
         // The thumb is grabbed before the click, so a press on it holds it
         // rather than centring it.
         GrabThumb(x, y);
-        controlList.ClickAt(x, y);
+        RunClickCommand(controlList.ClickAt(x, y));
         if (InMapView(x, y)) PressInMapView(x, y);
     }
-    Repaint();
+    return true;
 }
 
-void OnMouseUp(int pointerX, int pointerY, bool leftButton) {
+bool HandleMouseUp(int pointerX, int pointerY, bool leftButton) {
     editorState.thumbDrag = 0;
     // While placing, the new object keeps following the pointer after the
     // release of the add button.
@@ -145,10 +144,10 @@ void OnMouseUp(int pointerX, int pointerY, bool leftButton) {
         editorState.grabOffsetY = 0;
     }
     if (leftButton) editorState.leftDown = false;
-    OnMouseMove(pointerX, pointerY);
+    return HandleMouseMove(pointerX, pointerY);
 }
 
-void OnMouseMove(int pointerX, int pointerY) {
+bool HandleMouseMove(int pointerX, int pointerY) {
     EditorState& state = editorState;
     const int32_t x = ClientCoordinate(pointerX);
     const int32_t y = ClientCoordinate(pointerY);
@@ -174,5 +173,5 @@ void OnMouseMove(int pointerX, int pointerY) {
     UpdateHover();
     state.lastMouseX = x;
     state.lastMouseY = y;
-    if (state.needsRepaint) Repaint();
+    return state.needsRepaint;
 }

@@ -1,8 +1,17 @@
 // Mouse editing: clicks on controls, the scroll thumbs, and hovering,
 // selecting, dragging and placing buildings and units in the map view. The
-// hooks OnMouseDown, OnMouseUp and OnMouseMove themselves are declared with the
-// engine's other hooks.
+// handlers change the state and return whether the screen must be repainted;
+// the hooks OnMouseDown, OnMouseUp and OnMouseMove repaint.
 #pragma once
+
+// A left press grabs a thumb, runs the command of the visible control under the
+// pointer and selects in the map view; a right press changes nothing. Either
+// asks for a repaint.
+bool HandleMouseDown(int pointerX, int pointerY, bool leftButton);
+// Either button's release ends a drag, then counts as a movement to the same point.
+bool HandleMouseUp(int pointerX, int pointerY, bool leftButton);
+// Moves a held thumb or object, hovers, and remembers the pointer.
+bool HandleMouseMove(int pointerX, int pointerY);
 
 // Finds the object on the cursor cell the last object-page paint computed, so
 // the hover lags one mouse event behind the pointer. A unit wins over a

@@ -2,14 +2,11 @@
 // go with it.
 #include "input/screen_commands.h"
 
+#include "controls/control_ids.h"
 #include "controls/control_list.h"
 #include "input/editor_state.h"
 
 namespace {
-constexpr int32_t PanelAreaId = 11;
-constexpr int32_t PageSwitchId = 50;
-constexpr int32_t HelpButtonId = 122;
-
 // The panel area is as tall as what it holds: the information page's first
 // rows, the attribute rows of a selected object, or nothing.
 constexpr Rect InfoPanelArea{670, 0, 940, 270};

@@ -3,8 +3,8 @@
 
 #include <algorithm>
 
+#include "controls/control_ids.h"
 #include "controls/control_list.h"
-#include "controls/layout.h"
 #include "controls/scroll_thumbs.h"
 #include "input/editor_state.h"
 #include "level/level_data.h"

@@ -110,7 +110,7 @@ TEST_F(ClickCommands, AddingStopsOnlyAboveTheLimits) {
     };
     for (const auto& c : cases) {
         headless::ClearMessages();
-        ResetEditorState();
+        ResetEditorGlobals();
         editorState.edtLoaded = true;
         currentLevel.buildingCount = currentLevel.unitCount = 0;
         while (*c.count < c.start) c.id == 54 ? AddBuildingAt(104, 1, 1) : AddUnitAt(7, 1, 1);

@@ -47,9 +47,8 @@ class CommandDispatch : public EditorWindow {
     // factory in the middle of its ranges, mission values inside theirs, the
     // view zoomed once and scrolled, the pointer away from both thumbs.
     void SetUpRichState(int32_t helpPage) {
-        ResetLevelRecords();
-        ResetEditorState();
-        BuildLayout();
+        ResetEditorGlobals();
+        BuildLayout(10, 0, 0, 64, 64);
         headless::ClearMessages();
         for (const std::string& name : FolderContents()) std::filesystem::remove(folder / name);
         editorState.mapLoaded = editorState.edtLoaded = true;

@@ -2,6 +2,7 @@
 
 #include "controls/control_list.h"
 #include "controls/layout.h"
+#include "editor/editor.h"
 #include "input/editor_state.h"
 #include "level/level_data.h"
 
@@ -78,11 +79,10 @@ TEST(EditorState, ScreenFollowsHelpPageThenInfoMode) {
 class ResetMapScrollTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetEditorState();
-        ClearMapGrid();
-        BuildLayout();
+        ResetEditorGlobals();
+        BuildLayout(10, 0, 0, 64, 64);
     }
-    void TearDown() override { ClearLayout(); }
+    void TearDown() override { ResetEditorGlobals(); }
 };
 
 struct ScrollCase {

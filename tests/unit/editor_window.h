@@ -1,15 +1,11 @@
 // A fixture for tests that drive the editor as the window would: a started
 // editor on the headless backend, in a fresh temporary working folder, with
-// helpers to put objects on the map and to show controls as a paint would.
+// helpers to put objects on the map and to move and press the mouse.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
-#include "controls/control_list.h"
-#include "editor/editor.h"
-#include "engine/game_engine.h"
+#include "editor_test_support.h"
 #include "engine/headless/headless.h"
 #include "input/commands.h"
 #include "input/editor_state.h"
@@ -21,9 +17,7 @@ class EditorWindow : public LevelFolder {
   protected:
     void SetUp() override {
         LevelFolder::SetUp();
-        ResetEditorGlobals();
-        ASSERT_TRUE(EditorInitialize(nullptr));
-        ASSERT_TRUE(editorEngine->CreateMainWindow(1));
+        ASSERT_NO_FATAL_FAILURE(StartEditor());
         // As after loading a level of the start size: the object buttons are offered.
         editorState.mapLoaded = true;
         editorState.edtLoaded = true;
@@ -52,36 +46,9 @@ class EditorWindow : public LevelFolder {
         return n;
     }
 
-    // What the object page's paint does with the pointer: the cell under it, or
-    // (0, 0) outside the map view.
-    static void PaintCursorCell() {
-        EditorState& state = editorState;
-        const bool inside = 0 < state.lastMouseX && state.lastMouseX < 640 && 0 < state.lastMouseY &&
-                            state.lastMouseY < 640;
-        state.cursorCellX = inside ? state.lastMouseX / state.cellSize + state.scrollX : 0;
-        state.cursorCellY = inside ? state.lastMouseY / state.cellSize + state.scrollY : 0;
-    }
-
-    // A pointer movement followed by the paint it ends with.
-    static void MoveTo(int x, int y) {
-        OnMouseMove(x, y);
-        PaintCursorCell();
-    }
-
-    static void Press(int x, int y) {
-        OnMouseDown(x, y, true);
-        PaintCursorCell();
-    }
-
-    static void Release(int x, int y, bool left = true) {
-        OnMouseUp(x, y, left);
-        PaintCursorCell();
-    }
-
-    // Clicks reach only what the last paint showed; the tests say what that was.
-    static void Show(std::initializer_list<int> ids, bool shown = true) {
-        for (int id : ids) FindControl(id)->SetVisible(shown);
-    }
-
-    static Rect RectOf(int id) { return FindControl(id)->GetRect(); }
+    // Each ends with the repaint that brings the cursor cell and the controls'
+    // visibility up to date, as in the window.
+    static void MoveTo(int x, int y) { OnMouseMove(x, y); }
+    static void Press(int x, int y) { OnMouseDown(x, y, true); }
+    static void Release(int x, int y, bool left = true) { OnMouseUp(x, y, left); }
 };

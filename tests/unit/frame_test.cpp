@@ -35,8 +35,6 @@ struct VisibilityCase {
     std::set<int> visible;
 };
 
-void PrintTo(const VisibilityCase& c, std::ostream* out) { *out << c.name; }
-
 class Visibility : public PaintTest, public ::testing::WithParamInterface<VisibilityCase> {};
 
 TEST_P(Visibility, IsDecidedAfreshByEveryPaint) {
@@ -123,11 +121,12 @@ INSTANTIATE_TEST_SUITE_P(
                            editorState.helpPage = 2;
                        },
                        Ids({{122, 123}})}),
-    [](const ::testing::TestParamInfo<VisibilityCase>& info) { return info.param.name; });
+    CaseName());
 
 // ---- The object panel ----
 
 struct PanelCase {
+    const char* name;
     int32_t side;
     Colour colour;
 };
@@ -156,8 +155,9 @@ TEST_P(ObjectPanel, WritesTheBuildingsNameAndValuesInItsSidesColour) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sides, ObjectPanel,
-                         ::testing::Values(PanelCase{0, Rgb(0, 0, 255)}, PanelCase{1, Rgb(0, 127, 0)},
-                                           PanelCase{2, White}, PanelCase{7, Rgb(0, 0, 0)}));
+                         ::testing::Values(PanelCase{"Side0", 0, Rgb(0, 0, 255)}, PanelCase{"Side1", 1, Rgb(0, 127, 0)},
+                                           PanelCase{"Neutral", 2, White}, PanelCase{"Unknown", 7, Rgb(0, 0, 0)}),
+                         CaseName());
 
 TEST_F(PaintTest, UnitPanelShowsItsNameAndNumber) {
     LoadLevelInCode();
@@ -220,6 +220,7 @@ TEST_F(PaintTest, InformationValuesInTheColoursOfTheirSides) {
 }
 
 struct LimitCase {
+    const char* name;
     int32_t enabled;
     int32_t type;
     const char* caption;  // after the first paint
@@ -242,9 +243,12 @@ TEST_P(LimitCaption, NamesTheTypeFromTheNextPaintOn) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Types, LimitCaption,
-                         ::testing::Values(LimitCase{1, 0, "增援  "}, LimitCase{1, 1, "限时"},
-                                           LimitCase{1, 2, "坚守.."}, LimitCase{1, 3, "坚守.."},
-                                           LimitCase{1, -1, "坚守.."}, LimitCase{0, 1, "坚守.."}));
+                         ::testing::Values(LimitCase{"Reinforcements", 1, 0, "增援  "},
+                                           LimitCase{"TimeLimit", 1, 1, "限时"}, LimitCase{"HoldOut", 1, 2, "坚守.."},
+                                           LimitCase{"UnknownTypeKeepsTheName", 1, 3, "坚守.."},
+                                           LimitCase{"NegativeTypeKeepsTheName", 1, -1, "坚守.."},
+                                           LimitCase{"NoLimitKeepsTheName", 0, 1, "坚守.."}),
+                         CaseName());
 
 // ---- The frame ----
 

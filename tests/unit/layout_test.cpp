@@ -6,19 +6,17 @@
 #include "controls/control_list.h"
 #include "controls/layout.h"
 #include "controls/scroll_thumbs.h"
-#include "input/editor_state.h"
-#include "level/level_data.h"
+#include "editor/editor.h"
 
 namespace {
 
 class LayoutTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        ResetEditorState();
-        ClearMapGrid();
-        BuildLayout();
+        ResetEditorGlobals();
+        BuildLayout(10, 0, 0, 64, 64);
     }
-    void TearDown() override { ClearLayout(); }
+    void TearDown() override { ResetEditorGlobals(); }
 
     static const Control& At(int id) {
         const Control* control = FindControl(id);
@@ -39,7 +37,7 @@ TEST_F(LayoutTest, HasEveryControlNumberedByPosition) {
 
 TEST_F(LayoutTest, BuildingAgainReplacesTheLayout) {
     FindControl(50)->SetCaption("changed");
-    BuildLayout();
+    BuildLayout(10, 0, 0, 64, 64);
     EXPECT_EQ(controlList.Count(), 131);
     EXPECT_STREQ(At(50).GetCaption(), "地图信息详细编辑科技树....");
 }
@@ -82,12 +80,7 @@ TEST_F(LayoutTest, ThumbsAreSizedFromScrollZoomAndMapAndNeverLeaveTheirTracks) {
         {3, 3, 40, 20, 15, {60, 645, 572, 665}, {645, 0, 665, 640}},
     };
     for (const ThumbCase& c : cases) {
-        editorState.scrollX = c.scrollX;
-        editorState.scrollY = c.scrollY;
-        editorState.cellSize = c.cellSize;
-        currentLevel.mapGrid.columns = c.columns;
-        currentLevel.mapGrid.rows = c.rows;
-        BuildLayout();
+        BuildLayout(c.cellSize, c.scrollX, c.scrollY, c.columns, c.rows);
         EXPECT_EQ(At(3).GetRect(), c.horizontal) << c.scrollX << ", " << c.columns << " columns";
         EXPECT_EQ(At(4).GetRect(), c.vertical) << c.scrollY << ", " << c.rows << " rows";
     }
@@ -110,9 +103,7 @@ TEST(ScrollThumbLength, IsTheViewsShareOfTheMapCappedAtTheTrack) {
 }
 
 TEST_F(LayoutTest, ACappedThumbCannotBeMovedOutOfItsTrack) {
-    currentLevel.mapGrid.columns = 20;
-    currentLevel.mapGrid.rows = 15;
-    BuildLayout();
+    BuildLayout(10, 0, 0, 20, 15);
     Control& horizontal = *FindControl(3);
     Control& vertical = *FindControl(4);
     for (int move : {-50, 50}) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/editor.h"
 #include "engine/headless/headless.h"
 #include "engine/platform_files.h"
 #include "input/editor_state.h"
@@ -46,9 +47,7 @@ class LevelFolder : public testing::Test {
 
     static void ResetEverything() {
         headless::Reset();
-        ResetLevelRecords();
-        ResetEditorState();
-        ResetLevelFileNames();
+        ResetEditorGlobals();
         platform::SetFileFaults({});
     }
 

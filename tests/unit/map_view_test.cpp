@@ -16,6 +16,7 @@ using MapView = PaintTest;
 // ---- Terrain ----
 
 struct ShadeCase {
+    const char* name;
     int32_t value;
     Colour colour;
     bool marked;
@@ -42,10 +43,14 @@ TEST_P(TerrainShades, FillTheCellAndCrossMarkedOnesOnTheObjectPageOnly) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, TerrainShades,
-                         ::testing::Values(ShadeCase{0, LightGrey, false}, ShadeCase{1, Rgb(127, 127, 127), false},
-                                           ShadeCase{2, Rgb(95, 95, 95), false}, ShadeCase{3, Rgb(63, 63, 63), false},
-                                           ShadeCase{10, LightGrey, true}, ShadeCase{11, Rgb(127, 127, 127), true},
-                                           ShadeCase{13, Rgb(63, 63, 63), true}));
+                         ::testing::Values(ShadeCase{"Shade0", 0, LightGrey, false},
+                                           ShadeCase{"Shade1", 1, Rgb(127, 127, 127), false},
+                                           ShadeCase{"Shade2", 2, Rgb(95, 95, 95), false},
+                                           ShadeCase{"Shade3", 3, Rgb(63, 63, 63), false},
+                                           ShadeCase{"MarkedShade0", 10, LightGrey, true},
+                                           ShadeCase{"MarkedShade1", 11, Rgb(127, 127, 127), true},
+                                           ShadeCase{"MarkedShade3", 13, Rgb(63, 63, 63), true}),
+                         CaseName());
 
 TEST_F(MapView, ScrollPastTheGridsRoomShowsEmptyCells) {
     editorState.mapLoaded = true;
@@ -62,6 +67,7 @@ TEST_F(MapView, ScrollPastTheGridsRoomShowsEmptyCells) {
 // ---- Grid ----
 
 struct GridCase {
+    const char* name;
     int32_t cellSize;
     bool mapLoaded;
     int lines;
@@ -88,8 +94,10 @@ TEST_P(GridLines, OneLineEachWayPerCellEdgeFromZeroTo640) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Zooms, GridLines,
-                         ::testing::Values(GridCase{10, false, 65}, GridCase{10, true, 65}, GridCase{20, true, 33},
-                                           GridCase{40, false, 17}, GridCase{40, true, 17}));
+                         ::testing::Values(GridCase{"Size10NoMap", 10, false, 65}, GridCase{"Size10", 10, true, 65},
+                                           GridCase{"Size20", 20, true, 33}, GridCase{"Size40NoMap", 40, false, 17},
+                                           GridCase{"Size40", 40, true, 17}),
+                         CaseName());
 
 TEST_F(MapView, GridLiesOverBuildingsButUnderNothingElse) {
     LoadLevelInCode();
@@ -129,7 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                       EdgeCase{"LastRowAboveView", 20, 8, false}, EdgeCase{"OneRowInFromTop", 20, 9, true},
                       EdgeCase{"FirstColumnPastView", 74, 20, false}, EdgeCase{"LastColumnOfView", 73, 20, true},
                       EdgeCase{"FirstRowPastView", 20, 74, false}),
-    [](const ::testing::TestParamInfo<EdgeCase>& info) { return info.param.name; });
+    CaseName());
 
 TEST_F(MapView, BuildingLeftOfTheViewIsFilledFromTheEdge) {
     editorState.scrollX = 5;
@@ -168,6 +176,7 @@ TEST_F(MapView, UnitIsInsetThreePixelsAndStopsTwoShort) {
 }
 
 struct SideCase {
+    const char* name;
     int32_t side;
     Colour building;
     Colour unit;
@@ -187,12 +196,14 @@ TEST_P(SideColours, SidesWithoutAColourAreBlack) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sides, SideColours,
-                         ::testing::Values(SideCase{0, Rgb(0, 0, 128), Rgb(0, 0, 255)},
-                                           SideCase{1, Rgb(0, 128, 0), Rgb(0, 255, 0)},
-                                           SideCase{2, Rgb(255, 255, 255), Black}, SideCase{3, Black, Black},
-                                           SideCase{-1, Black, Black}));
+                         ::testing::Values(SideCase{"Side0", 0, Rgb(0, 0, 128), Rgb(0, 0, 255)},
+                                           SideCase{"Side1", 1, Rgb(0, 128, 0), Rgb(0, 255, 0)},
+                                           SideCase{"Neutral", 2, Rgb(255, 255, 255), Black},
+                                           SideCase{"Side3", 3, Black, Black}, SideCase{"Negative", -1, Black, Black}),
+                         CaseName());
 
 struct OverlapCase {
+    const char* name;
     int32_t selected;
     bool selectedIsUnit;
     Colour atOverlap;
@@ -212,9 +223,11 @@ TEST_P(OverlappingBuildings, LaterNumbersLieAboveUnlessTheOtherIsSelected) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Selections, OverlappingBuildings,
-                         ::testing::Values(OverlapCase{0, false, Rgb(0, 128, 0)}, OverlapCase{2, false, Rgb(0, 128, 0)},
-                                           OverlapCase{1, false, Rgb(0, 0, 128)},
-                                           OverlapCase{1, true, Rgb(0, 128, 0)}));  // unit 1: no building on top
+                         ::testing::Values(OverlapCase{"NothingSelected", 0, false, Rgb(0, 128, 0)},
+                                           OverlapCase{"LaterSelected", 2, false, Rgb(0, 128, 0)},
+                                           OverlapCase{"EarlierSelected", 1, false, Rgb(0, 0, 128)},
+                                           OverlapCase{"UnitSelected", 1, true, Rgb(0, 128, 0)}),
+                         CaseName());
 
 TEST_F(MapView, UnitsLieAboveBuildingsWhateverTheSelection) {
     LoadLevelInCode();
@@ -237,6 +250,7 @@ TEST_F(MapView, ObjectsAreDrawnOnlyOnTheObjectPageWithAnEdtLoaded) {
 // ---- Cursor cell ----
 
 struct CursorCase {
+    const char* name;
     int mouseX, mouseY;
     int32_t cellSize, scrollX, scrollY;
     int32_t cellX, cellY;
@@ -258,11 +272,15 @@ TEST_P(CursorCell, IsThePointersCellStrictlyInsideTheView) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Pointers, CursorCell,
-                         ::testing::Values(CursorCase{0, 300, 10, 0, 0, 0, 0}, CursorCase{640, 300, 10, 0, 0, 0, 0},
-                                           CursorCase{300, 0, 10, 3, 3, 0, 0}, CursorCase{300, 640, 10, 3, 3, 0, 0},
-                                           CursorCase{1, 1, 10, 5, 7, 5, 7}, CursorCase{15, 25, 10, 5, 7, 6, 9},
-                                           CursorCase{639, 639, 40, 2, 3, 17, 18},
-                                           CursorCase{639, 639, 20, 0, 0, 31, 31}));
+                         ::testing::Values(CursorCase{"OnTheLeftEdge", 0, 300, 10, 0, 0, 0, 0},
+                                           CursorCase{"OnTheRightBorder", 640, 300, 10, 0, 0, 0, 0},
+                                           CursorCase{"OnTheTopEdge", 300, 0, 10, 3, 3, 0, 0},
+                                           CursorCase{"OnTheBottomBorder", 300, 640, 10, 3, 3, 0, 0},
+                                           CursorCase{"FirstPixelScrolled", 1, 1, 10, 5, 7, 5, 7},
+                                           CursorCase{"InsideScrolled", 15, 25, 10, 5, 7, 6, 9},
+                                           CursorCase{"LastPixelAt40Scrolled", 639, 639, 40, 2, 3, 17, 18},
+                                           CursorCase{"LastPixelAt20", 639, 639, 20, 0, 0, 31, 31}),
+                         CaseName());
 
 // ---- Outlines ----
 

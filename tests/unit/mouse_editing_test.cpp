@@ -200,7 +200,6 @@ TEST_F(MouseEditing, EveryMouseEventRepaintsOnce) {
 }
 
 TEST_F(MouseEditing, ThePressRunsTheCommandOnlyStrictlyInsideTheControl) {
-    Show({9});
     const struct {
         int x, y;
         int32_t levelNumber;
@@ -211,7 +210,8 @@ TEST_F(MouseEditing, ThePressRunsTheCommandOnlyStrictlyInsideTheControl) {
         Release(p.x, p.y);
         EXPECT_EQ(editorState.levelNumber, p.levelNumber) << "release " << p.x << "," << p.y;
     }
-    Show({9}, false);
+    editorState.helpPage = 1;  // where the level buttons are not shown
+    Repaint();
     Press(85, 680);
     EXPECT_EQ(editorState.levelNumber, 3);  // a hidden control is not reached
 }
@@ -220,7 +220,6 @@ TEST_F(MouseEditing, ThumbDragMovesTheThumbAndDerivesTheScroll) {
     currentLevel.mapGrid.columns = 96;
     currentLevel.mapGrid.rows = 80;
     ResetMapScroll();  // horizontal thumb 0..426, vertical 0..512
-    Show({1, 2, 3, 4});
     MoveTo(100, 655);
     Press(100, 655);
     EXPECT_EQ(editorState.thumbDrag, 1);
@@ -254,20 +253,19 @@ TEST_F(MouseEditing, PressOnTheTrackCentresWithoutGrabbing) {
     currentLevel.mapGrid.columns = 96;
     currentLevel.mapGrid.rows = 80;
     ResetMapScroll();
-    Show({1, 2, 3, 4});
     MoveTo(500, 655);
     Press(500, 655);
     EXPECT_EQ(editorState.thumbDrag, 0);
     EXPECT_EQ(RectOf(3).left, 214);
     EXPECT_EQ(editorState.scrollX, 32);
     Release(500, 655);
-    Show({3, 4}, false);  // as on the help screen
+    editorState.helpPage = 1;  // the help screen shows no scroll bars
+    Repaint();
     Press(500, 655);
     EXPECT_EQ(editorState.thumbDrag, 0);
 }
 
 TEST_F(MouseEditing, NewBuildingFollowsThePointerUntilThePressThatPutsItDown) {
-    Show({54});
     MoveTo(740, 50);
     Press(740, 50);  // "添加新建筑."
     ASSERT_TRUE(editorState.placing);

@@ -10,10 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "controls/control_list.h"
-#include "editor/bitmap_catalogue.h"
-#include "editor/editor.h"
-#include "engine/game_engine.h"
+#include "draw/bitmap_catalogue.h"
+#include "editor_test_support.h"
 #include "engine/headless/headless.h"
 #include "input/editor_state.h"
 #include "level/level_data.h"
@@ -22,9 +20,7 @@ class PaintTest : public ::testing::Test {
 protected:
     void SetUp() override {
         headless::Reset();
-        ResetEditorGlobals();
-        ASSERT_TRUE(EditorInitialize(nullptr));
-        ASSERT_TRUE(editorEngine->CreateMainWindow(1));
+        ASSERT_NO_FATAL_FAILURE(StartEditor());
     }
     void TearDown() override {
         ResetEditorGlobals();
@@ -76,8 +72,6 @@ inline void PointAt(int x, int y) {
     editorState.lastMouseX = x;
     editorState.lastMouseY = y;
 }
-
-inline Rect RectOf(int id) { return FindControl(id)->GetRect(); }
 
 // How many of the pixels that `text` lights, drawn as the frame draws it, show in
 // `colour` in `frame`; `lit` receives how many it lights.

@@ -16,6 +16,7 @@ const Bitmap* Icon(int code) { return iconBitmaps[code]; }
 // ---- Controls by kind ----
 
 struct HoverCase {
+    const char* name;
     int mouseX, mouseY;
     bool hovered;
 };
@@ -28,28 +29,30 @@ TEST_P(ButtonHover, LightPiecesAndBlackCaptionOnlyStrictlyInside) {
     Control captioned = button;
     captioned.SetCaption("保存");
     Canvas canvas(300, 100, Grey);
-    PointAt(c.mouseX, c.mouseY);
-    DrawControl(canvas, captioned);
+    DrawControl(canvas, captioned, {c.mouseX, c.mouseY});
     const int light = c.hovered ? 1 : 0;
     EXPECT_TRUE(ShowsPictures(canvas, 100, 50, {Piece(ButtonLeftSlot + light)}));
     EXPECT_TRUE(ShowsPictures(canvas, 210, 50, {Piece(ButtonRightSlot + light)}));
     for (int x = 110; x < 210; x += 33) EXPECT_TRUE(ShowsPictures(canvas, x, 50, {Piece(ButtonMiddleSlot + light)}, 2));
     EXPECT_TRUE(ShowsText(canvas, "保存", {100, 50, 220, 70}, c.hovered ? Black : White));
-    EXPECT_EQ(IsHovered(captioned), c.hovered);
+    EXPECT_EQ(IsHovered(captioned, {c.mouseX, c.mouseY}), c.hovered);
 }
 
 INSTANTIATE_TEST_SUITE_P(Pointers, ButtonHover,
-                         ::testing::Values(HoverCase{101, 51, true}, HoverCase{219, 69, true}, HoverCase{160, 60, true},
-                                           HoverCase{100, 60, false}, HoverCase{220, 60, false},
-                                           HoverCase{160, 50, false}, HoverCase{160, 70, false}));
+                         ::testing::Values(HoverCase{"TopLeftInside", 101, 51, true},
+                                           HoverCase{"BottomRightInside", 219, 69, true},
+                                           HoverCase{"Middle", 160, 60, true}, HoverCase{"OnTheLeftEdge", 100, 60, false},
+                                           HoverCase{"OnTheRightEdge", 220, 60, false},
+                                           HoverCase{"OnTheTopEdge", 160, 50, false},
+                                           HoverCase{"OnTheBottomEdge", 160, 70, false}),
+                         CaseName());
 
 TEST_F(PaintTest, HotspotsAndUnknownKindsDrawNothing) {
     for (int32_t kind : {int32_t(KindHotspot), 2, 7, -1}) {
         Control control(1, kind, 10, 10, 50, 50, true, 127);
         control.SetCaption("X");
         Canvas canvas(100, 100, Grey);
-        PointAt(20, 20);
-        DrawControl(canvas, control);
+        DrawControl(canvas, control, {20, 20});
         EXPECT_TRUE(canvas.Pixels() == std::vector<Colour>(100 * 100, Grey)) << kind;
     }
 }
@@ -58,9 +61,8 @@ TEST_F(PaintTest, ThumbsUseTheNormalPiecesUnderThePointer) {
     const Control horizontal(3, KindHorizontalThumb, 0, 10, 200, 30, true, 127);
     const Control vertical(4, KindVerticalThumb, 250, 0, 270, 150, true, 127);
     Canvas canvas(300, 200, Grey);
-    PointAt(100, 20);
-    DrawControl(canvas, horizontal);
-    DrawControl(canvas, vertical);
+    DrawControl(canvas, horizontal, {100, 20});
+    DrawControl(canvas, vertical, {100, 20});
     EXPECT_TRUE(ShowsPictures(canvas, 0, 10, {Piece(ButtonLeftSlot)}));
     EXPECT_TRUE(ShowsPictures(canvas, 120, 10, {Piece(ButtonMiddleSlot)}));
     EXPECT_TRUE(ShowsPictures(canvas, 190, 10, {Piece(ButtonRightSlot)}));
@@ -72,6 +74,7 @@ TEST_F(PaintTest, ThumbsUseTheNormalPiecesUnderThePointer) {
 // ---- Icon grids ----
 
 struct PermissionCase {
+    const char* name;
     int32_t value;
     int control;  // 98, 99: the PVT switches; 100..104, 105..109: the towers of side 0, 1
     int iconCode;
@@ -97,9 +100,13 @@ TEST_P(PermissionIcons, ShowTheirStateByFrameAndDimming) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, PermissionIcons,
-                         ::testing::Values(PermissionCase{0, 98, 40, 2, false}, PermissionCase{1, 99, 40, 0, true},
-                                           PermissionCase{1, 100, 25, 2, false}, PermissionCase{0, 102, 27, 0, true},
-                                           PermissionCase{1, 108, 28, 2, false}, PermissionCase{0, 109, 29, 0, true}));
+                         ::testing::Values(PermissionCase{"PvtOffSide0", 0, 98, 40, 2, false},
+                                           PermissionCase{"PvtOnSide1", 1, 99, 40, 0, true},
+                                           PermissionCase{"SmallTowerAllowedSide0", 1, 100, 25, 2, false},
+                                           PermissionCase{"PlasmaTowerForbiddenSide0", 0, 102, 27, 0, true},
+                                           PermissionCase{"LaserTowerAllowedSide1", 1, 108, 28, 2, false},
+                                           PermissionCase{"ShellTowerForbiddenSide1", 0, 109, 29, 0, true}),
+                         CaseName());
 
 TEST_F(PaintTest, ProductionIconsDarkAndClearWhenResearched) {
     LoadLevelInCode();
@@ -159,6 +166,7 @@ TEST_F(PaintTest, BuildingsWithoutProductionShowNoIconsNorResearchValues) {
 // ---- Names and icons of kinds ----
 
 struct NameCase {
+    const char* name;
     int32_t kind;
     const char* unitName;
     const char* buildingName;
@@ -176,13 +184,21 @@ constexpr const char* Overflow = "单位超载！！！";
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, KindNames,
-    ::testing::Values(NameCase{1, "轻型空对空坦克   ", Overflow}, NameCase{5, "中型炮兵         ", Overflow},
-                      NameCase{13, "轻型特派坦克 ", Overflow}, NameCase{16, Overflow, Overflow},
-                      NameCase{25, Overflow, "小炮塔"}, NameCase{26, Overflow, "空对空防空炮塔  "},
-                      NameCase{30, Overflow, Overflow}, NameCase{40, "UFO", Overflow}, NameCase{46, "罗G", Overflow},
-                      NameCase{100, Overflow, "主基地....."}, NameCase{102, Overflow, "中型工厂......."},
-                      NameCase{104, Overflow, "雷达 "}, NameCase{108, Overflow, "地下机器人生产工厂"},
-                      NameCase{109, Overflow, Overflow}, NameCase{-5, Overflow, Overflow}));
+    ::testing::Values(NameCase{"LightAirDefenceTank", 1, "轻型空对空坦克   ", Overflow},
+                      NameCase{"MediumArtillery", 5, "中型炮兵         ", Overflow},
+                      NameCase{"LightSpecialTank", 13, "轻型特派坦克 ", Overflow},
+                      NameCase{"AfterTheVehicles", 16, Overflow, Overflow},
+                      NameCase{"SmallTower", 25, Overflow, "小炮塔"},
+                      NameCase{"AntiAirTower", 26, Overflow, "空对空防空炮塔  "},
+                      NameCase{"AirForce", 30, Overflow, Overflow}, NameCase{"Ufo", 40, "UFO", Overflow},
+                      NameCase{"LastMachine", 46, "罗G", Overflow},
+                      NameCase{"MainBase", 100, Overflow, "主基地....."},
+                      NameCase{"MediumFactory", 102, Overflow, "中型工厂......."},
+                      NameCase{"Radar", 104, Overflow, "雷达 "},
+                      NameCase{"RobotFactory", 108, Overflow, "地下机器人生产工厂"},
+                      NameCase{"AfterTheBuildings", 109, Overflow, Overflow},
+                      NameCase{"Negative", -5, Overflow, Overflow}),
+    CaseName());
 
 TEST_F(PaintTest, KindIconsAreTheCataloguesSlotsAndNothingOutsideIt) {
     for (int32_t code = 0; code < IconBitmapCount; ++code) EXPECT_EQ(KindIcon(code), iconBitmaps[code]) << code;

@@ -1,13 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <set>
 
 #include "controls/control_list.h"
-#include "editor/bitmap_catalogue.h"
+#include "draw/bitmap_catalogue.h"
 #include "editor/editor.h"
 #include "engine/headless/headless.h"
 #include "input/editor_state.h"
 #include "level/level_data.h"
+#include "level/level_files.h"
 
 namespace {
 
@@ -92,6 +94,27 @@ TEST_F(StartUp, ClosingFreesTheCatalogue) {
     EXPECT_EQ(editorEngine->RunMessageLoop(), 0);
     EXPECT_EQ(editorEngine, nullptr);
     EXPECT_EQ(interfaceBitmaps[0], nullptr);
+}
+
+TEST_F(StartUp, TheResetLeavesNothingOfARun) {
+    editorState.selectedIndex = 3;
+    currentLevel.buildingCount = 4;
+    currentLevel.levelInfo.credits[1] = 900;
+    std::strcpy(mapFileName, "M07.map");
+    std::strcpy(edtFileName, "M07.edt");
+    mapFileRefused = true;
+    ResetEditorGlobals();
+    EXPECT_EQ(editorEngine, nullptr);
+    EXPECT_TRUE(offscreenFrame.IsEmpty());
+    EXPECT_EQ(interfaceBitmaps[0], nullptr);
+    EXPECT_EQ(iconBitmaps[IconBitmapCount - 1], nullptr);
+    EXPECT_EQ(controlList.Count(), 0);
+    EXPECT_EQ(editorState, EditorState{});
+    EXPECT_EQ(currentLevel.buildingCount, 0);
+    EXPECT_EQ(currentLevel.levelInfo.credits[1], 0);
+    EXPECT_STREQ(mapFileName, "");
+    EXPECT_STREQ(edtFileName, "");
+    EXPECT_FALSE(mapFileRefused);
 }
 
 TEST_F(StartUp, FramesCountToFiveThousandThirtyNineAndWrap) {

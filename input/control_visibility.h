@@ -1,9 +1,9 @@
-// Which controls a paint shows. Every paint decides every control's visible flag
-// afresh from the screen that is up and the panel object, and clicks reach only
-// visible controls, so what was last painted is what can be clicked.
+// Which controls a paint shows. Before every paint each control's visible flag is
+// decided afresh from the screen that is up and the panel object, and clicks reach
+// only visible controls, so what was last painted is what can be clicked.
 #pragma once
 
-#include "draw/panel_object.h"
+#include "input/panel_object.h"
 
 // Both editor pages: everything hidden, then the scroll bars, the bottom bar and
 // the panel's page button.

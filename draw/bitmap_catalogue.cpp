@@ -1,7 +1,7 @@
 // The bitmap catalogue. The resource numbers do not follow the slots: light and dark
 // pieces alternate, and the five air-force pictures are loaded twice, into separate
 // bitmaps, for codes 30..34 and 35..39.
-#include "editor/bitmap_catalogue.h"
+#include "draw/bitmap_catalogue.h"
 
 #include <new>
 

@@ -4,15 +4,16 @@
 
 #include <cstdint>
 
+#include "input/editor_state.h"
 #include "level/level_data.h"
 
 struct PanelObject {
     int32_t number = 0;  // 0: the panel shows no object
     bool isUnit = false;
     bool isSelected = false;  // else it is only under the pointer
-    // The record, when the number names one; null otherwise.
+    // The record in `level`, when the number names one; null otherwise.
     const Building* building = nullptr;
     const Unit* unit = nullptr;
 };
 
-PanelObject CurrentPanelObject();
+PanelObject PanelObjectOf(const Level& level, const EditorState& state);
