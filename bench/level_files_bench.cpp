@@ -75,7 +75,7 @@ struct LevelFolder {
         BuildLevelFileName(name, LargestLevel, ".edt");
         Write(name, DemoEdtBytes(Largest()));
         headless::Reset();
-        ResetLevelRecords();
+        ResetLevelRecords(currentLevel);
         ResetEditorState();
         ResetLevelFileNames();
         editorState.levelNumber = LargestLevel;

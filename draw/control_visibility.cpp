@@ -6,7 +6,7 @@
 #include "controls/control_list.h"
 #include "controls/layout_table.h"
 #include "draw/palette.h"
-#include "level/level_data.h"
+#include "input/editor_state.h"
 
 namespace {
 

@@ -31,7 +31,7 @@ void OnStart(WindowHandle) {
     std::srand(platform::Ticks());
     offscreenFrame.Resize(editorEngine->ClientWidth(), editorEngine->ClientHeight());
     LoadBitmapCatalogue();
-    ClearMapGrid();
+    ClearMapGrid(currentLevel);
     ResetEditorState();
     BuildLayout();
     Repaint();
@@ -46,7 +46,7 @@ void OnEnd() {
 
 void ResetEditorGlobals() {
     OnEnd();
-    ResetLevelRecords();
+    ResetLevelRecords(currentLevel);
     ResetEditorState();
     ClearLayout();
 }

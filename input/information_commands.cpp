@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "level/level_data.h"
+#include "input/editor_state.h"
 
 namespace {
 

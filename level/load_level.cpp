@@ -91,12 +91,7 @@ void LoadEdt(const std::vector<uint8_t>& bytes) {
     contents.info.startY = currentLevel.levelInfo.startY;
     currentLevel.levelInfo = contents.info;
 
-    currentLevel.buildingCount = int32_t(contents.buildings.size());
-    EnsureBuildingNumber(currentLevel.buildingCount);
-    for (size_t i = 0; i < contents.buildings.size(); ++i) currentLevel.buildings[i + 1] = contents.buildings[i];
-    currentLevel.unitCount = int32_t(contents.units.size());
-    EnsureUnitNumber(currentLevel.unitCount);
-    for (size_t i = 0; i < contents.units.size(); ++i) currentLevel.units[i + 1] = contents.units[i];
+    SetLevelObjects(currentLevel, contents.buildings, contents.units);
 
     editorState.edtLoaded = true;
     ResetMapScroll();

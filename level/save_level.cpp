@@ -9,6 +9,7 @@
 
 #include "engine/platform_files.h"
 #include "level/edt_format.h"
+#include "input/editor_state.h"
 #include "level/level_data.h"
 #include "level/level_files.h"
 #include "level/map_format.h"
@@ -35,19 +36,13 @@ bool PatchMapFile() {
     return PatchMapFileStart(mapFileName, currentLevel.levelInfo.startX, currentLevel.levelInfo.startY);
 }
 
-template <typename Record>
-std::span<const Record> NumberedRecords(const std::vector<Record>& table, int32_t count) {
-    const size_t held = table.empty() ? 0 : table.size() - 1;
-    return std::span<const Record>(table).subspan(table.empty() ? 0 : 1, std::min(size_t(std::max(count, 0)), held));
-}
-
 }  // namespace
 
 void SaveLevel() {
     if (!PatchMapFile()) ShowLevelFileMessage(MapNotSavedText);
 
     const std::vector<uint8_t> bytes =
-        WriteEdt(currentLevel.levelInfo, NumberedRecords(currentLevel.buildings, currentLevel.buildingCount), NumberedRecords(currentLevel.units, currentLevel.unitCount));
+        WriteEdt(currentLevel.levelInfo, LevelBuildings(currentLevel), LevelUnits(currentLevel));
     if (!platform::ReplaceFileDurably(edtFileName, bytes)) {
         ShowLevelFileMessage(EdtNotSavedText);
         return;

@@ -47,7 +47,7 @@ class CommandDispatch : public EditorWindow {
     // factory in the middle of its ranges, mission values inside theirs, the
     // view zoomed once and scrolled, the pointer away from both thumbs.
     void SetUpRichState(int32_t helpPage) {
-        ResetLevelRecords();
+        ResetLevelRecords(currentLevel);
         ResetEditorState();
         BuildLayout();
         headless::ClearMessages();

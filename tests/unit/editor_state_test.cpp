@@ -79,7 +79,7 @@ class ResetMapScrollTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetEditorState();
-        ClearMapGrid();
+        ClearMapGrid(currentLevel);
         BuildLayout();
     }
     void TearDown() override { ClearLayout(); }

@@ -15,7 +15,7 @@ class LayoutTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ResetEditorState();
-        ClearMapGrid();
+        ClearMapGrid(currentLevel);
         BuildLayout();
     }
     void TearDown() override { ClearLayout(); }

@@ -46,7 +46,7 @@ class LevelFolder : public testing::Test {
 
     static void ResetEverything() {
         headless::Reset();
-        ResetLevelRecords();
+        ResetLevelRecords(currentLevel);
         ResetEditorState();
         ResetLevelFileNames();
         platform::SetFileFaults({});

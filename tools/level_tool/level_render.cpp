@@ -15,16 +15,11 @@ namespace {
 constexpr int ViewCanvasSize = MapViewSize + 1;
 
 void PublishLevel(const LevelRecords& level, int cellSize) {
-    ResetLevelRecords();
+    ResetLevelRecords(currentLevel);
     ResetEditorState();
     currentLevel.mapGrid = level.grid;
     currentLevel.levelInfo = level.info;
-    currentLevel.buildingCount = int32_t(level.buildings.size());
-    EnsureBuildingNumber(currentLevel.buildingCount);
-    std::copy(level.buildings.begin(), level.buildings.end(), currentLevel.buildings.begin() + 1);
-    currentLevel.unitCount = int32_t(level.units.size());
-    EnsureUnitNumber(currentLevel.unitCount);
-    std::copy(level.units.begin(), level.units.end(), currentLevel.units.begin() + 1);
+    SetLevelObjects(currentLevel, level.buildings, level.units);
     editorState.mapLoaded = true;
     editorState.edtLoaded = true;
     editorState.cellSize = cellSize;
