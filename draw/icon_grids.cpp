@@ -7,7 +7,7 @@
 
 #include "controls/control_list.h"
 #include "draw/control_drawing.h"
-#include "draw/kind_names.h"
+#include "draw/kind_icons.h"
 #include "draw/pictures.h"
 #include "editor/bitmap_catalogue.h"
 #include "input/editor_state.h"

@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "controls/control_list.h"
-#include "draw/kind_names.h"
+#include "level/kind_names.h"
 #include "draw/palette.h"
 #include "draw/text_format.h"
 #include "input/editor_state.h"

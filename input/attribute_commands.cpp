@@ -54,8 +54,6 @@ int32_t NextUnitKind(int32_t kind) {
     return kind;
 }
 
-constexpr int32_t NeutralSide = 2;
-
 void StepKind(bool up) {
     const int32_t n = editorState.selectedIndex;
     if (Building* building = SelectedBuilding()) {

@@ -5,9 +5,10 @@
 #include <cstdint>
 #include <string_view>
 
+#include "level/level_names.h"
+
 // The names of the last load attempt: saving writes to these, whatever level
 // number is shown now. Empty before the first load.
-constexpr int LevelFileNameSize = 8;  // "M07.map" and its terminator
 extern char mapFileName[LevelFileNameSize];
 extern char edtFileName[LevelFileNameSize];
 // The last load found the .map but refused it (its size does not fit the
@@ -16,9 +17,6 @@ extern bool mapFileRefused;
 
 // Forgets the names and the refusal, as before the first load.
 void ResetLevelFileNames();
-
-// "M" + two digits of the level number + extension (".map" or ".edt").
-void BuildLevelFileName(char (&name)[LevelFileNameSize], int32_t levelNumber, const char* extension);
 
 // Reads the pair named by editorState.levelNumber: the .map into mapGrid and
 // the starting position, the .edt into levelInfo and the object tables. Either

@@ -27,16 +27,6 @@ void ShowLevelFileMessage(std::string_view text) {
     platform::ShowMessageBox(text, " 返回 ", platform::MessageButtons::OkCancel);
 }
 
-void BuildLevelFileName(char (&name)[LevelFileNameSize], int32_t levelNumber, const char* extension) {
-    // The commands keep the number within 0..23; a name that would not fit is
-    // cut short rather than written past the buffer.
-    char text[32];
-    std::snprintf(text, sizeof text, "M%02d%.4s", int(levelNumber), extension);
-    const size_t length = std::min(std::strlen(text), sizeof name - 1);
-    std::memcpy(name, text, length);
-    name[length] = '\0';
-}
-
 namespace {
 
 bool ReadWholeFile(const char* name, std::vector<uint8_t>& bytes) {

@@ -11,9 +11,10 @@
 #include <map>
 #include <utility>
 
-#include "input/information_commands.h"
 #include "level/byte_stream.h"
 #include "level/edt_format.h"
+#include "level/level_names.h"
+#include "level/value_ranges.h"
 #include "tools/level_tool/kind_labels.h"
 
 namespace {
@@ -21,7 +22,6 @@ namespace {
 // The add commands stop at one past their limits.
 constexpr int32_t MostBuildings = BuildingAddLimit + 1;
 constexpr int32_t MostUnits = UnitAddLimit + 1;
-constexpr int32_t NeutralSide = 2;
 
 struct Findings {
     std::vector<Finding>& list;
@@ -242,7 +242,7 @@ void CheckBuildings(const EdtContents& edt, const std::vector<uint8_t>& bytes, c
             if (HasProduction(building.kind)) CheckProduction(building, FileLevels(bytes, i), object, findings);
         }
         findings.Range(object, "satellite protection", building.satelliteProtection, 0, 1);
-        findings.Range(object, "health percent", building.healthPercent, 0, 100);
+        findings.Range(object, "health percent", building.healthPercent, 0, FullHealthPercent);
         if (map && (building.x + building.width > map->columns || building.y + building.height > map->rows))
             findings.Error(object, BuildingKindLabel(building.kind) + " at " + std::to_string(building.x) + ", " +
                                        std::to_string(building.y) + " covers " + std::to_string(building.width) +
@@ -346,11 +346,9 @@ bool CheckFolder(const std::string& folder, FolderCheck& result, std::string& er
         error = "cannot check " + folder + ": " + (failure ? failure.message() : "not a folder");
         return false;
     }
-    for (int number = 0; number <= 23; ++number) {
-        char base[4];
-        std::snprintf(base, sizeof base, "M%02d", number);
-        const std::filesystem::path name = folder == "." ? std::filesystem::path(base) : std::filesystem::path(folder) / base;
-        const LevelPaths paths{name.string() + ".map", name.string() + ".edt"};
+    for (int32_t number = 0; number <= HighestLevelNumber; ++number) {
+        const LevelPairPaths pair = LevelPairIn(folder, number);
+        const LevelPaths paths{pair.map, pair.edt};
         std::error_code ignored;
         if (!std::filesystem::exists(paths.map, ignored) && !std::filesystem::exists(paths.edt, ignored)) continue;
         ++result.levels;

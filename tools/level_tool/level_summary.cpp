@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <map>
 
-#include "draw/kind_names.h"
+#include "level/kind_names.h"
 #include "tools/level_tool/kind_labels.h"
 
 namespace {
