@@ -1,6 +1,7 @@
 #include "editor/editor.h"
 #include "editor_window.h"
 #include "level_tool_files.h"
+#include "tools/level_tool/level_argument.h"
 #include "tools/level_tool/level_render.h"
 #include "tools/level_tool/png_image.h"
 
@@ -28,11 +29,11 @@ void WriteLargeLevel() {
     ASSERT_TRUE(WriteWholeFile("M04.edt", WriteEdt(LevelInfo{}, objects, troops)));
 }
 
-LevelRecords ReadLevelFiles(const char* name) {
-    LevelPaths paths;
-    LevelRecords level;
+Level ReadLevelFiles(const char* name) {
+    LevelPairPaths paths;
+    Level level;
     std::string error;
-    EXPECT_TRUE(LevelPathsOf(name, paths, error) && ReadLevel(paths, level, error)) << error;
+    EXPECT_TRUE(LevelPathsOf(name, paths, error) && ReadLevelAt(paths, level, error)) << error;
     return level;
 }
 
@@ -52,7 +53,7 @@ class RenderLikeTheEditor : public EditorWindow, public testing::WithParamInterf
 TEST_P(RenderLikeTheEditor, EveryViewOfTheWholeMapAndTheFirstView) {
     const int size = GetParam();
     WriteLargeLevel();
-    const LevelRecords level = ReadLevelFiles("M04");
+    const Level level = ReadLevelFiles("M04");
     const Canvas first = RenderLevel(level, size, false);
     const Canvas whole = RenderLevel(level, size, true);
     ASSERT_EQ(first.Width(), 640);
@@ -99,7 +100,7 @@ TEST_P(RenderLikeTheEditor, ASmallMap) {
     ASSERT_TRUE(WriteWholeFile("M02.map", ToolTestMap(20, 15)));
     ASSERT_TRUE(WriteWholeFile("M02.edt", WriteEdt(LevelInfo{}, std::vector<Building>{BuildingOf(KindMainBase, 17, 13)},
                                                    std::vector<Unit>{{1, 0, 19, 14}})));
-    const LevelRecords level = ReadLevelFiles("M02.edt");
+    const Level level = ReadLevelFiles("M02.edt");
     const Canvas first = RenderLevel(level, GetParam(), false);
     const Canvas whole = RenderLevel(level, GetParam(), true);
     EXPECT_EQ(whole.Width(), 20 * GetParam() + 1);
