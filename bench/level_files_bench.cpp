@@ -15,9 +15,9 @@
 
 #include "engine/headless/headless.h"
 #include "input/editor_state.h"
+#include "input/level_files.h"
 #include "level/edt_format.h"
 #include "level/level_data.h"
-#include "level/level_files.h"
 #include "level/map_format.h"
 #include "tools/demo_levels/demo_levels.h"
 

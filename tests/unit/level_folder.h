@@ -13,8 +13,8 @@
 #include "engine/headless/headless.h"
 #include "engine/platform_files.h"
 #include "input/editor_state.h"
+#include "input/level_files.h"
 #include "level/level_data.h"
-#include "level/level_files.h"
 #include "level_file_bytes.h"
 
 // A building of `kind` as the kind command makes it, at column x, row y.
