@@ -4,19 +4,9 @@
 #include <vector>
 
 #include "level/level_data.h"
+#include "level_test_support.h"
 
 namespace {
-
-using Levels = std::array<int32_t, 5>;
-
-Levels ProducedOf(const Building& building) {
-    return {building.produced[1], building.produced[2], building.produced[3], building.produced[4],
-            building.produced[5]};
-}
-Levels OffsetsOf(const Building& building) {
-    return {building.classOffset[1], building.classOffset[2], building.classOffset[3], building.classOffset[4],
-            building.classOffset[5]};
-}
 void SetProduced(Building& building, Levels values) {
     for (int level = 1; level <= 5; ++level) building.produced[level] = values[size_t(level - 1)];
 }

@@ -141,6 +141,7 @@ struct RoundTripCase {
     std::function<Bytes()> map;
     std::function<Bytes()> edt;
 };
+void PrintTo(const RoundTripCase& c, std::ostream* out) { *out << c.name; }
 
 class ExportImport : public LevelFolder, public testing::WithParamInterface<RoundTripCase> {};
 
@@ -206,6 +207,7 @@ struct BadDocumentCase {
     std::function<std::string()> document;
     const char* error;  // the first error, whole
 };
+void PrintTo(const BadDocumentCase& c, std::ostream* out) { *out << c.name; }
 
 class BadDocument : public testing::TestWithParam<BadDocumentCase> {};
 

@@ -83,7 +83,8 @@ TEST_P(RenderLikeTheEditor, EveryViewOfTheWholeMapAndTheFirstView) {
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(CellSizes, RenderLikeTheEditor, testing::Values(10, 20, 40));
+INSTANTIATE_TEST_SUITE_P(CellSizes, RenderLikeTheEditor, testing::Values(10, 20, 40),
+                         [](const testing::TestParamInfo<int>& info) { return "Cell" + std::to_string(info.param); });
 
 TEST(ViewStarts, OneViewApartAndNeverPastTheScrollBarsEnd) {
     EXPECT_EQ(ViewStarts(96, 64), (std::vector<int32_t>{0, 32}));
