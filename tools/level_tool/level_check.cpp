@@ -121,15 +121,13 @@ void CheckEdtLayout(const EdtReadReport& edt, Findings& findings) {
 // ---- the .edt: the mission information
 
 void CheckMission(const LevelInfo& info, Findings& findings) {
-    static const char* const AirForceNames[AirForceTypes] = {"bombers", "astral bombs", "troop transports",
-                                                             "chain bombing", "fighters"};
     const auto bothSides = [&](const std::string& what, const int32_t (&values)[2], int32_t highest) {
         for (int side = 0; side < 2; ++side)
             findings.Range("", what + " of side " + std::to_string(side), values[side], 0, highest);
     };
     bothSides("credits", info.credits, CreditsCap);
     bothSides("research points", info.researchPoints, ResearchPointsCap);
-    for (int type = 0; type < AirForceTypes; ++type) bothSides(AirForceNames[type], info.airForces[type], MostAirForces);
+    for (int type = 0; type < AirForceTypes; ++type) bothSides(AirForceLabels[type], info.airForces[type], MostAirForces);
     for (int tower = 0; tower < TowerKinds; ++tower)
         bothSides("tower switch for " + BuildingKindLabel(KindSmallTower + tower), info.towersAllowed[tower], 1);
     bothSides("PVT switch", info.pvtFlag, 1);

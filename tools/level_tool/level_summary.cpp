@@ -89,9 +89,7 @@ std::string LevelSummary(const Level& level, const LevelPairPaths& paths) {
     out += Row("", "side 0", "side 1");
     out += Row("credits", info.credits);
     out += Row("research points", info.researchPoints);
-    static const char* const AirForceNames[AirForceTypes] = {"bombers", "astral bombs", "troop transports",
-                                                             "chain bombing", "fighters"};
-    for (int type = 0; type < AirForceTypes; ++type) out += Row(AirForceNames[type], info.airForces[type]);
+    for (int type = 0; type < AirForceTypes; ++type) out += Row(AirForceLabels[type], info.airForces[type]);
     out += Row("PVT switch", info.pvtFlag);
     out += "  towers allowed\n";
     for (int tower = 0; tower < TowerKinds; ++tower) {
