@@ -40,6 +40,7 @@ struct MapReadReport {
     MapHeader header;    // as read, whether the map was taken or not
     MapSizeCheck check = MapSizeCheck::Fits;
 
+    bool Read() const { return file == FileState::Read; }
     bool Taken() const { return file == FileState::Read && check == MapSizeCheck::Fits; }
     bool Refused() const { return file == FileState::Read && check != MapSizeCheck::Fits; }
     // Taken, but the file ends among its cell records; the missing cells read as plain ground.

@@ -179,7 +179,7 @@ int main(int argc, char** argv) {
     const std::string base = LevelBaseName(number);
     auto loaded = std::make_unique<Level>();
     const LevelReadReport report = ReadLevelPair(*loaded, LevelPairIn(argv[1], number));
-    if (report.map.file != FileState::Read || !report.edt.Read()) {
+    if (!report.map.Read() || !report.edt.Read()) {
         std::fprintf(stderr, "level-probes: %s has no level %s\n", argv[1], base.c_str());
         return 1;
     }

@@ -197,7 +197,7 @@ int RunImport(const CommandArguments& arguments, Streams& streams) {
     if (!LevelPathsOf(arguments.operands[1], paths, error)) return streams.Fail(error + "; nothing was written");
     Level onDisk;
     const MapReadReport map = ReadLevelPair(onDisk, paths).map;
-    if (map.file != FileState::Read)
+    if (!map.Read())
         return streams.Fail(CannotReadText(paths.map, map.reason) + "; nothing was written");
     if (map.Refused())
         return streams.Fail(paths.map + ": the editor refuses this map: " + MapRefusalText(map) +

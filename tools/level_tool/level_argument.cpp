@@ -41,7 +41,7 @@ std::string CannotReadText(const std::string& path, const std::string& reason) {
 bool ReadLevelAt(const LevelPairPaths& paths, Level& level, std::string& error) {
     ResetLevelRecords(level);
     const LevelReadReport report = ReadLevelPair(level, paths);
-    if (report.map.file != FileState::Read) {
+    if (!report.map.Read()) {
         error = CannotReadText(paths.map, report.map.reason);
         return false;
     }
