@@ -22,7 +22,7 @@ void ShowLevelFileMessage(std::string_view text) {
 
 namespace {
 
-std::string MapRefusedText(const MapReadReport& map) {
+std::string MapRefusedMessage(const MapReadReport& map) {
     std::string text = std::string("地图文件 ") + mapFileName + " 无法载入：\n";
     const std::string size = std::to_string(map.header.columns) + " x " + std::to_string(map.header.rows);
     switch (map.check) {
@@ -55,7 +55,7 @@ void LoadLevel() {
         ResetMapScroll();
     } else if (map.Refused()) {
         mapFileRefused = true;
-        ShowLevelFileMessage(MapRefusedText(map));
+        ShowLevelFileMessage(MapRefusedMessage(map));
     } else {
         ShowLevelFileMessage(MapOpenFailedText);
     }
