@@ -24,7 +24,7 @@ inline void FillLargestLevel() {
     currentLevel.buildingCount = BuildingAddLimit + 1;
     for (int32_t n = 1; n <= currentLevel.buildingCount; ++n) {
         const int32_t kind = Kinds[n % int32_t(std::size(Kinds))];
-        SetBuildingKind(kind, n);
+        SetBuildingKind(currentLevel, kind, n);
         Building& building = currentLevel.buildings[size_t(n)];
         building.x = (n - 1) % 19 * 5;
         building.y = (n - 1) / 19 * 5 % MapGridRows;
@@ -34,7 +34,7 @@ inline void FillLargestLevel() {
     }
     currentLevel.unitCount = UnitAddLimit + 1;
     for (int32_t n = 1; n <= currentLevel.unitCount; ++n) {
-        SetUnitKind(n % 2 == 0 ? 1 + n % 15 : 40 + n % 7, n);
+        SetUnitKind(currentLevel, n % 2 == 0 ? 1 + n % 15 : 40 + n % 7, n);
         Unit& unit = currentLevel.units[size_t(n)];
         unit.x = (n * 17) % MapGridColumns;
         unit.y = (n * 11) % MapGridRows;

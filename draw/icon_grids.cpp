@@ -9,7 +9,7 @@
 #include "controls/control_list.h"
 #include "draw/bitmap_catalogue.h"
 #include "draw/control_drawing.h"
-#include "draw/kind_names.h"
+#include "draw/kind_icons.h"
 #include "draw/pictures.h"
 
 namespace {

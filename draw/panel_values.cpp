@@ -6,7 +6,7 @@
 
 #include "controls/control_ids.h"
 #include "controls/control_list.h"
-#include "draw/kind_names.h"
+#include "level/kind_names.h"
 #include "draw/palette.h"
 #include "draw/text_format.h"
 #include "level/level_data.h"

@@ -12,7 +12,7 @@
 #include "input/editor_state.h"
 #include "input/frame_state.h"
 #include "level/level_data.h"
-#include "level/level_files.h"
+#include "input/level_files.h"
 
 GameEngine* editorEngine = nullptr;
 Canvas offscreenFrame;
@@ -35,7 +35,7 @@ void OnStart(WindowHandle) {
     std::srand(platform::Ticks());
     offscreenFrame.Resize(editorEngine->ClientWidth(), editorEngine->ClientHeight());
     LoadBitmapCatalogue();
-    ClearMapGrid();
+    ClearMapGrid(currentLevel);
     ResetEditorState();
     BuildLayout(editorState.cellSize, editorState.scrollX, editorState.scrollY, currentLevel.mapGrid.columns,
                 currentLevel.mapGrid.rows);
@@ -51,7 +51,7 @@ void OnEnd() {
 
 void ResetEditorGlobals() {
     OnEnd();  // the engine, the off-screen frame and the catalogue
-    ResetLevelRecords();
+    ResetLevelRecords(currentLevel);
     ResetLevelFileNames();
     ResetEditorState();
     ClearLayout();

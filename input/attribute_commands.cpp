@@ -55,8 +55,6 @@ int32_t NextUnitKind(int32_t kind) {
     return kind;
 }
 
-constexpr int32_t NeutralSide = 2;
-
 void StepKind(bool up) {
     const int32_t n = editorState.selectedIndex;
     if (Building* building = SelectedBuilding()) {
@@ -67,9 +65,9 @@ void StepKind(bool up) {
         // on the way up.
         const bool leftNeutralKinds = up ? kind <= KindShellTower : kind <= KindMainBase;
         if (leftNeutralKinds && building->side == NeutralSide) building->side = 0;
-        SetBuildingKind(kind, n);
+        SetBuildingKind(currentLevel, kind, n);
     } else if (Unit* unit = SelectedUnit()) {
-        SetUnitKind(up ? NextUnitKind(unit->kind) : PreviousUnitKind(unit->kind), n);
+        SetUnitKind(currentLevel, up ? NextUnitKind(unit->kind) : PreviousUnitKind(unit->kind), n);
     }
 }
 
@@ -97,7 +95,7 @@ void StepHealth(int32_t step) {
     if (building == nullptr) return;
     const int32_t value = building->healthPercent + step;
     building->healthPercent = step < 0 ? std::max(0, value) : std::min(FullHealthPercent, value);
-    RecomputeHitPoints(editorState.selectedIndex);
+    RecomputeHitPoints(currentLevel, editorState.selectedIndex);
 }
 
 void StepSatelliteProtection(int32_t step) {
@@ -147,7 +145,7 @@ void NextWeightClass(Building& building, int level) {
     int32_t& offset = building.classOffset[level];
     --offset;
     if (offset < 0) offset = MaxClassOffset(building.kind);
-    RederiveFactorySlot(editorState.selectedIndex, level);
+    RederiveFactorySlot(currentLevel, editorState.selectedIndex, level);
 }
 
 // The commands of the rows that only buildings have.

@@ -6,9 +6,7 @@
 
 #include <cstdint>
 
-// The robot factory's fifth level cannot build the last robot kind.
-constexpr int32_t RobotFactoryFifthLevelLastItem = 45;
-constexpr int32_t FullHealthPercent = 100;
+#include "level/value_ranges.h"
 
 // Runs the attribute command of control `id`; false when `id` is not an
 // attribute control. With nothing selected the command changes nothing.

@@ -5,8 +5,8 @@
 
 #include "controls/control_ids.h"
 #include "controls/control_list.h"
+#include "input/editor_state.h"
 #include "input/side_colours.h"
-#include "level/level_data.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
-// The editor state's one instance, the screen it implies, and the scroll reset
-// after loading a level or entering the information page.
+// The editor's level and state, the screen the state implies, and the scroll
+// reset after loading a level or entering the information page.
 #include "input/editor_state.h"
 
 #include "controls/control_ids.h"
@@ -8,6 +8,7 @@
 #include "level/level_data.h"
 
 EditorState editorState;
+Level currentLevel;
 
 Screen ScreenOf(const EditorState& state) {
     if (state.helpPage != 0) return HelpScreen;

@@ -1,9 +1,11 @@
-// EditorState: everything the editor knows beyond the level itself. A plain
-// record, so level loading can set its flags without depending on commands or
-// drawing.
+// The editor's two records: currentLevel, the level it shows and edits, and
+// EditorState, everything it knows beyond the level itself. Plain records, so
+// loading can set the flags without depending on commands or drawing.
 #pragma once
 
 #include <cstdint>
+
+#include "level/level_data.h"
 
 // The frame counter runs 0..5039 and then starts again at 0.
 constexpr int32_t FrameCountPeriod = 5040;
@@ -39,6 +41,9 @@ struct EditorState {
 };
 
 extern EditorState editorState;
+
+// The level the editor shows and edits.
+extern Level currentLevel;
 
 enum Screen { ObjectPage, InfoPage, HelpScreen };
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "controls/control_ids.h"
-#include "level/level_data.h"
+#include "input/editor_state.h"
 
 namespace {
 

@@ -5,14 +5,7 @@
 
 #include <cstdint>
 
-constexpr int32_t CreditsCap = 50000;
-constexpr int32_t ResearchPointsCap = 10000;
-constexpr int32_t MostAirForces = 50;
-constexpr int32_t LongestLimitTime = 100;
-constexpr int32_t LastLimitType = 2;  // 0 reinforcements, 1 time limit, 2 hold out
-// The game's screen, which the starting position places on the map.
-constexpr int32_t GameScreenColumns = 20;
-constexpr int32_t GameScreenRows = 15;
+#include "level/value_ranges.h"
 
 // Credits and research points move in hundreds: "<" first drops a value to
 // the hundred below it, then by 100 down to 0; ">" rises to the next hundred,

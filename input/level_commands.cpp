@@ -2,7 +2,7 @@
 #include "input/level_commands.h"
 
 #include "input/editor_state.h"
-#include "level/level_files.h"
+#include "input/level_files.h"
 
 void PreviousLevelNumber() {
     if (editorState.levelNumber > 0) --editorState.levelNumber;

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-constexpr int32_t HighestLevelNumber = 23;
+#include "level/level_names.h"
 
 // Step the number the load button opens, within 0..23.
 void PreviousLevelNumber();

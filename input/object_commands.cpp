@@ -40,11 +40,11 @@ void DeleteSelectedObject() {
     // below the records it names; only the selection is dropped then.
     if (editorState.selectedIsUnit) {
         if (selected >= 1 && selected <= currentLevel.unitCount) {
-            CopyUnit(selected, currentLevel.unitCount);
+            CopyUnit(currentLevel, selected, currentLevel.unitCount);
             --currentLevel.unitCount;
         }
     } else if (selected >= 1 && selected <= currentLevel.buildingCount) {
-        CopyBuilding(selected, currentLevel.buildingCount);
+        CopyBuilding(currentLevel, selected, currentLevel.buildingCount);
         --currentLevel.buildingCount;
     }
     ForgetHoverAndSelection();
@@ -59,7 +59,7 @@ void AddBuilding() {
     }
     const int32_t number = currentLevel.buildingCount + 1;
     currentLevel.buildingCount = number;
-    CopyBuilding(number, number - 1);
+    CopyBuilding(currentLevel, number, number - 1);
     StartPlacing(number, false);
 }
 
@@ -71,6 +71,6 @@ void AddUnit() {
     }
     const int32_t number = currentLevel.unitCount + 1;
     currentLevel.unitCount = number;
-    CopyUnit(number, number - 1);
+    CopyUnit(currentLevel, number, number - 1);
     StartPlacing(number, true);
 }

@@ -3,6 +3,8 @@
 // zeros included, so the file is exactly what the level in memory says.
 #include "level/edt_format.h"
 
+#include <algorithm>
+
 #include "level/byte_stream.h"
 
 namespace {
@@ -56,7 +58,7 @@ void ReadHeader(ByteReader& reader, LevelInfo& info) {
 // The rest of a building record, after its tag. False when the bytes end
 // inside it: a read past the end never moves the reader and every skip here
 // goes forward, so once one read fails so does the last one.
-bool ReadBuildingRecord(ByteReader& reader, Building& building) {
+bool ReadBuildingRecord(ByteReader& reader, Building& building, std::array<int32_t, ProductionLevels>& fileLevels) {
     Skip(reader, SlotSize - 1);
     building.kind = ReadSlot(reader);
     ApplyFootprint(building);
@@ -68,6 +70,7 @@ bool ReadBuildingRecord(ByteReader& reader, Building& building) {
             continue;
         }
         building.produced[level] = value;
+        fileLevels[size_t(level - 1)] = value;
         // The file does not keep researchable: it is the number of levels in use.
         // An empty level gets its default item so that raising researchable later
         // shows a valid one.
@@ -122,10 +125,12 @@ EdtContents ParseEdt(std::span<const uint8_t> bytes) {
     // tag ends the lists, and a record cut short by the end of the file ends
     // them too.
     Building building;
+    std::array<int32_t, ProductionLevels> fileLevels;
     while (ReadByte(reader) == BuildingTag) {
         building = Building{};
-        if (!ReadBuildingRecord(reader, building)) return contents;
+        if (!ReadBuildingRecord(reader, building, fileLevels)) return contents;
         contents.buildings.push_back(building);
+        contents.fileLevels.push_back(fileLevels);
     }
     Skip(reader, -1);
     Unit unit;
@@ -135,6 +140,45 @@ EdtContents ParseEdt(std::span<const uint8_t> bytes) {
         contents.units.push_back(unit);
     }
     return contents;
+}
+
+EdtLayout WalkEdtRecords(std::span<const uint8_t> bytes) {
+    EdtLayout layout;
+    const size_t size = bytes.size();
+    layout.endOffset = size;
+    if (size < EdtHeaderSize) {
+        layout.ending = EdtEnding::HeaderCut;
+        return layout;
+    }
+    size_t at = EdtHeaderSize;
+    for (; at < size && bytes[at] == BuildingTag; at += BuildingRecordSize) {
+        ++layout.buildingRecords;
+        if (at + BuildingRecordSize > size) {
+            layout.ending = EdtEnding::RecordCut;
+            layout.endOffset = at;
+            return layout;
+        }
+    }
+    for (; at < size && bytes[at] == UnitTag; at += UnitRecordSize) {
+        ++layout.unitRecords;
+        if (at + UnitRecordSize > size) {
+            layout.ending = EdtEnding::RecordCut;
+            layout.endOffset = at;
+            return layout;
+        }
+    }
+    layout.endOffset = at;
+    const size_t left = size - at;
+    const auto rest = bytes.subspan(at);
+    if (left >= EndTag.size() && std::equal(EndTag.begin(), EndTag.end(), rest.begin())) {
+        layout.ending = EdtEnding::EndTag;
+    } else if (left < EndTag.size() && std::equal(rest.begin(), rest.end(), EndTag.begin())) {
+        layout.ending = EdtEnding::EndTagCut;
+    } else {
+        layout.ending = EdtEnding::StrayByte;
+        layout.strayByte = bytes[at];
+    }
+    return layout;
 }
 
 void AppendEdtHeader(std::vector<uint8_t>& out, const LevelInfo& info) {
@@ -173,8 +217,7 @@ void AppendBuildingRecord(std::vector<uint8_t>& out, const Building& building) {
     PutSlot(out, BuildingTag);
     PutSlot(out, building.kind);
     PutSlot(out, produces ? building.researched : 0);
-    for (int level = 1; level <= ProductionLevels; ++level)
-        PutSlot(out, produces && level <= building.researchable ? building.produced[level] : 0);
+    for (int level = 1; level <= ProductionLevels; ++level) PutSlot(out, SavedProducedItem(building, level));
     for (int level = 1; level <= ProductionLevels; ++level)
         PutSlot(out, IsFactoryKind(building.kind) ? building.classOffset[level] : 0);
     PutWordSlot(out, building.hitPoints);

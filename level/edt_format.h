@@ -46,12 +46,44 @@ struct EdtContents {
     LevelInfo info;  // every field but startX and startY, which the .map holds (left 0)
     std::vector<Building> buildings;  // in file order; the level numbers them from 1
     std::vector<Unit> units;
+    // Each building's production levels 1..5 as the file holds them, before
+    // empty levels get their defaults.
+    std::vector<std::array<int32_t, ProductionLevels>> fileLevels;
 };
 
 // Reads a whole .edt. A header cut short gives -1 for each byte it lacks; the
 // object lists end at the first record that is not whole, so a damaged file
 // gives the records it fully holds.
 EdtContents ParseEdt(std::span<const uint8_t> bytes);
+
+// How the object lists of an .edt end, the records walked as the editor walks
+// them, each taken at its full size.
+enum class EdtEnding {
+    EndTag,     // at the end tag; bytes may follow it
+    HeaderCut,  // the file is shorter than its header
+    RecordCut,  // the file ends inside a record
+    EndTagCut,  // the file ends before or inside its end tag
+    StrayByte,  // at a byte that is neither a record tag nor the end tag: reading stops there
+};
+
+struct EdtLayout {
+    EdtEnding ending = EdtEnding::EndTag;
+    // The records met before the ending, a record cut short included.
+    size_t buildingRecords = 0;
+    size_t unitRecords = 0;
+    // Where the lists end: the end tag, the record cut short, the stray byte,
+    // or the end of the file; and the stray byte itself.
+    size_t endOffset = 0;
+    int strayByte = -1;
+};
+
+EdtLayout WalkEdtRecords(std::span<const uint8_t> bytes);
+
+// What saving writes for production level `level` (1..5): the item while the
+// kind produces (above the main base) and the level is in use, else 0.
+constexpr int32_t SavedProducedItem(const Building& building, int level) {
+    return building.kind > KindMainBase && level <= building.researchable ? building.produced[level] : 0;
+}
 
 // The whole .edt for this level, EdtFileSize(buildings, units) bytes.
 std::vector<uint8_t> WriteEdt(const LevelInfo& info, std::span<const Building> buildings,

@@ -1,14 +1,41 @@
-// The level's global records and the operations the commands run on them.
+// The record operations on a level.
 #include "level/level_data.h"
 
-Level currentLevel;
+#include <algorithm>
 
-void EnsureBuildingNumber(int32_t n) {
-    if (n >= 1 && size_t(n) >= currentLevel.buildings.size()) currentLevel.buildings.resize(size_t(n) + 1);
+void EnsureBuildingNumber(Level& level, int32_t n) {
+    if (n >= 1 && size_t(n) >= level.buildings.size()) level.buildings.resize(size_t(n) + 1);
 }
 
-void EnsureUnitNumber(int32_t n) {
-    if (n >= 1 && size_t(n) >= currentLevel.units.size()) currentLevel.units.resize(size_t(n) + 1);
+void EnsureUnitNumber(Level& level, int32_t n) {
+    if (n >= 1 && size_t(n) >= level.units.size()) level.units.resize(size_t(n) + 1);
+}
+
+namespace {
+
+// A count may name numbers the table does not hold (the commands never make
+// one, a test may); only the records that exist are the level's.
+template <typename Record>
+std::span<const Record> NumberedRecords(const std::vector<Record>& table, int32_t count) {
+    const size_t held = table.empty() ? 0 : table.size() - 1;
+    return std::span<const Record>(table).subspan(table.empty() ? 0 : 1, std::min(size_t(std::max(count, 0)), held));
+}
+
+}  // namespace
+
+std::span<const Building> LevelBuildings(const Level& level) {
+    return NumberedRecords(level.buildings, level.buildingCount);
+}
+
+std::span<const Unit> LevelUnits(const Level& level) { return NumberedRecords(level.units, level.unitCount); }
+
+void SetLevelObjects(Level& level, std::span<const Building> buildings, std::span<const Unit> units) {
+    level.buildingCount = int32_t(buildings.size());
+    EnsureBuildingNumber(level, level.buildingCount);
+    std::copy(buildings.begin(), buildings.end(), level.buildings.begin() + 1);
+    level.unitCount = int32_t(units.size());
+    EnsureUnitNumber(level, level.unitCount);
+    std::copy(units.begin(), units.end(), level.units.begin() + 1);
 }
 
 Building DefaultBuilding() {
@@ -25,21 +52,21 @@ Building DefaultBuilding() {
 
 Unit DefaultUnit() { return Unit{KindUfo, 0, 0, 0}; }
 
-void ClearMapGrid() {
+void ClearMapGrid(Level& level) {
     for (int row = 0; row < StartMapSize; ++row)
-        for (int column = 0; column < StartMapSize; ++column) currentLevel.mapGrid.cells[row][column] = 0;
-    currentLevel.mapGrid.columns = StartMapSize;
-    currentLevel.mapGrid.rows = StartMapSize;
+        for (int column = 0; column < StartMapSize; ++column) level.mapGrid.cells[row][column] = 0;
+    level.mapGrid.columns = StartMapSize;
+    level.mapGrid.rows = StartMapSize;
 }
 
-void ResetLevelRecords() {
-    currentLevel.mapGrid = {};
-    ClearMapGrid();
-    currentLevel.levelInfo = {};
-    currentLevel.buildings.assign(BuildingAddLimit + 2, Building{});
-    currentLevel.units.assign(UnitAddLimit + 2, Unit{});
-    currentLevel.buildingCount = 0;
-    currentLevel.unitCount = 0;
+void ResetLevelRecords(Level& level) {
+    level.mapGrid = {};
+    ClearMapGrid(level);
+    level.levelInfo = {};
+    level.buildings.assign(BuildingAddLimit + 2, Building{});
+    level.units.assign(UnitAddLimit + 2, Unit{});
+    level.buildingCount = 0;
+    level.unitCount = 0;
 }
 
 void ApplyFootprint(Building& building) {
@@ -68,43 +95,44 @@ void ApplyBuildingKind(Building& building, int32_t kind) {
     }
 }
 
-void SetBuildingKind(int32_t kind, int32_t n) {
+void SetBuildingKind(Level& level, int32_t kind, int32_t n) {
     if (n < 1) return;
-    EnsureBuildingNumber(n);
-    ApplyBuildingKind(currentLevel.buildings[size_t(n)], kind);
+    EnsureBuildingNumber(level, n);
+    ApplyBuildingKind(level.buildings[size_t(n)], kind);
 }
 
-void SetUnitKind(int32_t kind, int32_t n) {
+void SetUnitKind(Level& level, int32_t kind, int32_t n) {
     if (n < 1) return;
-    EnsureUnitNumber(n);
-    currentLevel.units[size_t(n)].kind = kind;
+    EnsureUnitNumber(level, n);
+    level.units[size_t(n)].kind = kind;
 }
 
-void CopyBuilding(int32_t target, int32_t source) {
+void CopyBuilding(Level& level, int32_t target, int32_t source) {
     if (target < 1 || source < 0) return;
-    EnsureBuildingNumber(target);
-    EnsureBuildingNumber(source);
-    currentLevel.buildings[size_t(target)] = source == 0 ? DefaultBuilding() : currentLevel.buildings[size_t(source)];
+    EnsureBuildingNumber(level, target);
+    EnsureBuildingNumber(level, source);
+    level.buildings[size_t(target)] = source == 0 ? DefaultBuilding() : level.buildings[size_t(source)];
 }
 
-void CopyUnit(int32_t target, int32_t source) {
+void CopyUnit(Level& level, int32_t target, int32_t source) {
     if (target < 1 || source < 0) return;
-    EnsureUnitNumber(target);
-    EnsureUnitNumber(source);
-    currentLevel.units[size_t(target)] = source == 0 ? DefaultUnit() : currentLevel.units[size_t(source)];
+    EnsureUnitNumber(level, target);
+    EnsureUnitNumber(level, source);
+    level.units[size_t(target)] = source == 0 ? DefaultUnit() : level.units[size_t(source)];
 }
 
-void RecomputeHitPoints(int32_t n) {
+void RecomputeHitPoints(Level& level, int32_t n) {
     if (n < 1) return;
-    EnsureBuildingNumber(n);
-    Building& building = currentLevel.buildings[size_t(n)];
+    EnsureBuildingNumber(level, n);
+    Building& building = level.buildings[size_t(n)];
     building.hitPoints = building.healthPercent * HitPointFactor(building.kind);
 }
 
-void RederiveFactorySlot(int32_t n, int level) {
-    if (n < 1 || level < 1 || level > ProductionLevels) return;
-    EnsureBuildingNumber(n);
-    Building& building = currentLevel.buildings[size_t(n)];
+void RederiveFactorySlot(Level& level, int32_t n, int productionLevel) {
+    if (n < 1 || productionLevel < 1 || productionLevel > ProductionLevels) return;
+    EnsureBuildingNumber(level, n);
+    Building& building = level.buildings[size_t(n)];
     if (!IsFactoryKind(building.kind)) return;
-    building.produced[level] = FactorySlotCode(building.kind, building.produced[level], building.classOffset[level]);
+    building.produced[productionLevel] =
+        FactorySlotCode(building.kind, building.produced[productionLevel], building.classOffset[productionLevel]);
 }

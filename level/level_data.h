@@ -1,11 +1,11 @@
 // The level as the editor holds it: the terrain grid of the .map, the
-// buildings and units of the .edt and the mission information of both sides.
-// These are single global records, filled by loading, changed in place by the
-// commands, read by drawing and saving. Every value is a 32-bit signed integer;
-// positions are in map cells.
+// buildings and units of the .edt and the mission information of both sides,
+// in one Level record, and the record operations the commands run on it.
+// Every value is a 32-bit signed integer; positions are in map cells.
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "level/kind_rules.h"
@@ -91,12 +91,16 @@ struct Level {
     int32_t unitCount = 0;
 };
 
-// The level the editor shows and edits.
-extern Level currentLevel;
-
 // Make sure number n exists in its table (no effect for n below 1).
-void EnsureBuildingNumber(int32_t n);
-void EnsureUnitNumber(int32_t n);
+void EnsureBuildingNumber(Level& level, int32_t n);
+void EnsureUnitNumber(Level& level, int32_t n);
+
+// The level's objects, numbers 1..count, as far as the tables hold them.
+std::span<const Building> LevelBuildings(const Level& level);
+std::span<const Unit> LevelUnits(const Level& level);
+// Replaces both tables and their counts: the records are numbered from 1 in
+// the order given.
+void SetLevelObjects(Level& level, std::span<const Building> buildings, std::span<const Unit> units);
 
 // What CopyBuilding/CopyUnit from number 0 give: a full-health main base at
 // 0,0 of side 0 under satellite protection, and a unit of kind 40 at 0,0.
@@ -104,21 +108,21 @@ Building DefaultBuilding();
 Unit DefaultUnit();
 
 // Start-up: clears the first 64 rows and columns and makes the map 64 x 64.
-void ClearMapGrid();
-// Puts every level global back to its start value: empty tables, cleared
+void ClearMapGrid(Level& level);
+// Puts the whole level back to its start value: empty tables, cleared
 // 64 x 64 grid, all mission information 0.
-void ResetLevelRecords();
+void ResetLevelRecords(Level& level);
 
 // Record operations. They take object numbers as the commands hold them; a
 // number below 1 changes nothing, and a number past the end of its table
 // grows the table first.
-void SetBuildingKind(int32_t kind, int32_t n);
-void SetUnitKind(int32_t kind, int32_t n);
-void CopyBuilding(int32_t target, int32_t source);
-void CopyUnit(int32_t target, int32_t source);
-void RecomputeHitPoints(int32_t n);
+void SetBuildingKind(Level& level, int32_t kind, int32_t n);
+void SetUnitKind(Level& level, int32_t kind, int32_t n);
+void CopyBuilding(Level& level, int32_t target, int32_t source);
+void CopyUnit(Level& level, int32_t target, int32_t source);
+void RecomputeHitPoints(Level& level, int32_t n);
 // Factories 101..103: the slot's code follows its classOffset, keeping the family.
-void RederiveFactorySlot(int32_t n, int level);
+void RederiveFactorySlot(Level& level, int32_t n, int productionLevel);
 
 // The same rules on a record, for loading, which fills records before it
 // publishes them.

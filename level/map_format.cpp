@@ -23,9 +23,11 @@ int32_t ReadCellValue(ByteReader& reader) {
 MapSizeCheck ReadMapHeader(std::span<const uint8_t> bytes, MapHeader& header) {
     ByteReader reader{bytes};
     Skip(reader, MapStartXOffset);
-    header.startX = ReadWord(reader) / PixelsPerCell;
+    header.startXPixels = ReadWord(reader);
+    header.startX = header.startXPixels / PixelsPerCell;
     Skip(reader, 2);
-    header.startY = ReadWord(reader) / PixelsPerCell;
+    header.startYPixels = ReadWord(reader);
+    header.startY = header.startYPixels / PixelsPerCell;
     Skip(reader, 2);
     header.columns = ReadByte(reader);
     Skip(reader, 3);

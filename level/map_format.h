@@ -24,9 +24,16 @@ constexpr size_t MapHeaderSize = 18;  // the header fields the editor reads end 
 constexpr int64_t MapCellsOffset = 23;
 constexpr int64_t MapCellRecordSize = 17;
 
+// The bytes a map of columns x rows needs to hold all its cell records.
+constexpr int64_t MapFileSize(int32_t columns, int32_t rows) {
+    return MapCellsOffset + MapCellRecordSize * columns * rows;
+}
+
 struct MapHeader {
     int32_t startX = 0;  // in cells
     int32_t startY = 0;
+    int32_t startXPixels = 0;  // as the file keeps them, 16 bits
+    int32_t startYPixels = 0;
     int32_t columns = 0;
     int32_t rows = 0;
 };

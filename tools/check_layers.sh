@@ -9,20 +9,17 @@
 # backend's main (engine/<backend>/*_main.cpp) is the program itself, compiled
 # into the executable alone: it may include the editor.
 #
-# Includes listed in tools/layer_exceptions.txt are reported but pass; a listed
-# one that is gone fails until its line is deleted, so the list only shrinks.
 # Prints file:line and the reason for each fault; exits 1 if there is one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-exceptions=tools/layer_exceptions.txt
 folders=(engine resources level controls input draw editor)
 project_files=$(mktemp)
 trap 'rm -f "$project_files"' EXIT
 find "${folders[@]}" tools bench tests -type f >"$project_files"
 
 mapfile -t sources < <(find "${folders[@]}" -type f \( -name '*.h' -o -name '*.hpp' -o -name '*.c' -o -name '*.cpp' \) | sort)
-awk -v exceptions="$exceptions" -v project_files="$project_files" '
+awk -v project_files="$project_files" '
 BEGIN {
     split("engine resources level controls input draw editor", names, " ")
     rankOf["engine"] = 0; rankOf["resources"] = 0; rankOf["level"] = 1; rankOf["controls"] = 2
@@ -33,14 +30,7 @@ BEGIN {
           cHeaders, " ")
     for (i in cHeaders) standardC[cHeaders[i] ".h"] = 1
     while ((getline path < project_files) > 0) isProjectFile[path] = 1
-    while ((getline line < exceptions) > 0) {
-        ++exceptionLine
-        sub(/#.*/, "", line)
-        if (split(line, fields, " ") < 2) continue
-        exceptionAt[fields[1] " " fields[2]] = exceptionLine
-    }
     faults = 0
-    allowed = 0
 }
 
 # "engine/, resources/ and level/": the folders a file of that rank may include.
@@ -84,15 +74,7 @@ function projectFileOf(name, file,    relative) {
     return ""
 }
 
-function report(file, line, included, text,    key) {
-    key = file " " included
-    if (key in exceptionAt) {
-        used[key] = 1
-        printf "%s:%d: \"%s\" still crosses the layers, listed in %s:%d\n", file, line, included, exceptions,
-               exceptionAt[key]
-        ++allowed
-        return
-    }
+function report(file, line, included, text) {
     printf "%s:%d: %s\n", file, line, text
     ++faults
 }
@@ -134,17 +116,9 @@ FNR == 1 {
 }
 
 END {
-    for (key in exceptionAt) {
-        if (key in used) continue
-        split(key, fields, " ")
-        printf "%s:%d: %s no longer includes %s across the layers: delete this line\n",
-               exceptions, exceptionAt[key], fields[1], fields[2]
-        ++faults
-    }
     if (faults > 0) {
         printf "check_layers: %d fault%s in the includes\n", faults, faults == 1 ? "" : "s"
         exit 1
     }
-    if (allowed > 0) printf "check_layers: no new include against the layers; %d still listed\n", allowed
 }
 ' "${sources[@]}"

@@ -8,25 +8,14 @@
 // The walk that edits the factory works out the expected bytes itself from
 // the level's files; this only says where to click.
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
-#include <string>
-#include <vector>
+#include <memory>
+#include <span>
 
-#include "level/edt_format.h"
-#include "level/map_format.h"
+#include "level/pair_reading.h"
 
 namespace {
 
 constexpr int ViewCells = 64;
-
-std::optional<std::vector<uint8_t>> ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
 
 bool Covers(const Building& building, int column, int row) {
     return building.x <= column && column < building.x + building.width && building.y <= row &&
@@ -35,17 +24,19 @@ bool Covers(const Building& building, int column, int row) {
 
 // Whether building `index` is what the pointer finds on the cell: units win over
 // buildings, and a later building over an earlier one.
-bool PickedAt(const EdtContents& level, size_t index, int column, int row) {
-    for (const Unit& unit : level.units)
+bool PickedAt(const Level& level, size_t index, int column, int row) {
+    const std::span<const Building> buildings = LevelBuildings(level);
+    for (const Unit& unit : LevelUnits(level))
         if (unit.x == column && unit.y == row) return false;
-    for (size_t later = index + 1; later < level.buildings.size(); ++later)
-        if (Covers(level.buildings[later], column, row)) return false;
-    return Covers(level.buildings[index], column, row);
+    for (size_t later = index + 1; later < buildings.size(); ++later)
+        if (Covers(buildings[later], column, row)) return false;
+    return Covers(buildings[index], column, row);
 }
 
-bool PrintFactory(int number, const EdtContents& level, const MapHeader& header) {
-    for (size_t i = 0; i < level.buildings.size(); ++i) {
-        const Building& building = level.buildings[i];
+bool PrintFactory(int number, const Level& level, const MapHeader& header) {
+    const std::span<const Building> buildings = LevelBuildings(level);
+    for (size_t i = 0; i < buildings.size(); ++i) {
+        const Building& building = buildings[i];
         if (!IsFactoryKind(building.kind)) continue;
         for (int row = building.y; row < building.y + building.height; ++row) {
             for (int column = building.x; column < building.x + building.width; ++column) {
@@ -67,19 +58,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: editing-probes FOLDER\n");
         return 2;
     }
-    const std::filesystem::path folder = argv[1];
-    for (int number = 1; number < 24; ++number) {
-        char base[8];
-        std::snprintf(base, sizeof base, "M%02d", number);
-        const auto mapBytes = ReadFile(folder / (std::string(base) + ".map"));
-        const auto edtBytes = ReadFile(folder / (std::string(base) + ".edt"));
-        if (!mapBytes || !edtBytes) continue;
-        MapHeader header;
-        static MapGrid grid;
-        if (ParseMap(*mapBytes, header, grid) != MapSizeCheck::Fits) continue;
+    auto level = std::make_unique<Level>();
+    for (int32_t number = 1; number < LevelNumberCount; ++number) {
+        ResetLevelRecords(*level);
+        const LevelReadReport report = ReadLevelPair(*level, LevelPairIn(argv[1], number));
+        if (!report.map.Taken() || !report.edt.Read()) continue;
+        const MapHeader& header = report.map.header;
         if (header.columns <= ViewCells || header.rows <= ViewCells) continue;
-        const EdtContents level = ParseEdt(*edtBytes);
-        if (PrintFactory(number, level, header)) return 0;
+        if (PrintFactory(number, *level, header)) return 0;
     }
     std::fprintf(stderr, "editing-probes: no level of %s has a factory to pick\n", argv[1]);
     return 1;

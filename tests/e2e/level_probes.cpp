@@ -1,5 +1,5 @@
 // level-probes FOLDER LEVEL: reads the level pair Mnn.map and Mnn.edt of FOLDER
-// with the level file formats and prints what the map view must show right after
+// with the editor's level reader and prints what the map view must show right after
 // loading it (cell size 10, scroll 0, nothing hovered or selected), worked out from
 // the records alone, plus a unit to drag and a free cell to drag it to. Output:
 //   counts BUILDINGS UNITS
@@ -9,15 +9,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <optional>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "level/edt_format.h"
-#include "level/map_format.h"
+#include "level/pair_reading.h"
 
 namespace {
 
@@ -55,12 +51,6 @@ struct ProbeLevel {
     std::vector<Building> buildings;
     std::vector<Unit> units;
 };
-
-std::optional<std::vector<uint8_t>> ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return std::nullopt;
-    return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), {});
-}
 
 // The last unit on the cell, which is drawn on top of the others; -1 for none.
 int TopUnitAt(const ProbeLevel& level, int column, int row) {
@@ -185,24 +175,22 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: level-probes FOLDER LEVEL\n");
         return 2;
     }
-    char base[8];
-    std::snprintf(base, sizeof base, "M%02d", std::atoi(argv[2]) % 100);
-    const std::filesystem::path folder = argv[1];
-    const auto mapBytes = ReadFile(folder / (std::string(base) + ".map"));
-    const auto edtBytes = ReadFile(folder / (std::string(base) + ".edt"));
-    if (!mapBytes || !edtBytes) {
-        std::fprintf(stderr, "level-probes: %s has no level %s\n", argv[1], base);
+    const int32_t number = std::atoi(argv[2]) % 100;
+    const std::string base = LevelBaseName(number);
+    auto loaded = std::make_unique<Level>();
+    const LevelReadReport report = ReadLevelPair(*loaded, LevelPairIn(argv[1], number));
+    if (!report.map.Read() || !report.edt.Read()) {
+        std::fprintf(stderr, "level-probes: %s has no level %s\n", argv[1], base.c_str());
+        return 1;
+    }
+    if (!report.map.Taken()) {
+        std::fprintf(stderr, "level-probes: %s.map does not fit the grid\n", base.c_str());
         return 1;
     }
     static ProbeLevel level;
-    MapHeader header;
-    if (ParseMap(*mapBytes, header, level.grid) != MapSizeCheck::Fits) {
-        std::fprintf(stderr, "level-probes: %s.map does not fit the grid\n", base);
-        return 1;
-    }
-    EdtContents contents = ParseEdt(*edtBytes);
-    level.buildings = std::move(contents.buildings);
-    level.units = std::move(contents.units);
+    level.grid = loaded->mapGrid;
+    level.buildings.assign(LevelBuildings(*loaded).begin(), LevelBuildings(*loaded).end());
+    level.units.assign(LevelUnits(*loaded).begin(), LevelUnits(*loaded).end());
 
     std::printf("counts %zu %zu\n", level.buildings.size(), level.units.size());
     PrintTerrainProbes(level);
@@ -211,7 +199,7 @@ int main(int argc, char** argv) {
 
     int unitIndex = 0, toColumn = 0, toRow = 0;
     if (!ChooseDrag(level, unitIndex, toColumn, toRow)) {
-        std::fprintf(stderr, "level-probes: no unit of %s can be dragged to a free cell\n", base);
+        std::fprintf(stderr, "level-probes: no unit of %s can be dragged to a free cell\n", base.c_str());
         return 1;
     }
     Unit& unit = level.units[size_t(unitIndex)];

@@ -1,11 +1,13 @@
-// What must hold for any bytes read as an .edt: the parser takes only whole
-// records and derives every field within its range, and saving what it read
-// gives a file that reads back the same and settles after a few saves. Shared
-// by the fuzz target and the unit test that replays its corpus.
+// What must hold for any bytes read as an .edt: the reader takes only whole
+// records and derives every field within its range, its report agrees with
+// what it took, and saving what it read gives a file that reads back the same
+// and settles after a few saves. Shared by the fuzz target and the unit test
+// that replays its corpus.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <span>
 #include <string>
 #include <vector>
@@ -13,6 +15,8 @@
 #include "level/byte_stream.h"
 #include "level/edt_format.h"
 #include "level/kind_rules.h"
+#include "level/pair_reading.h"
+#include "level/pair_writing.h"
 
 namespace fuzz_checks {
 
@@ -58,12 +62,35 @@ inline bool SamePlace(const Building& a, const Building& b) {
            a.y == b.y && a.hitPoints == b.hitPoints && a.healthPercent == b.healthPercent;
 }
 
+// The walk that finds where the lists end meets the records the reader takes;
+// only a record cut short may be one it met and the reader did not take.
+inline std::string CheckEdtReport(const EdtReadReport& report, const EdtContents& read) {
+    const EdtLayout& layout = report.layout;
+    if (report.fileLevels.size() != read.buildings.size()) return "file levels not one per building";
+    // The units are walked only after the last whole building.
+    const bool cut = layout.ending == EdtEnding::RecordCut;
+    const bool unitCut = cut && layout.unitRecords > 0;
+    const auto agrees = [](size_t taken, size_t met, bool mayLackOne) {
+        return taken == met || (mayLackOne && taken + 1 == met);
+    };
+    if (!agrees(read.buildings.size(), layout.buildingRecords, cut && !unitCut) ||
+        !agrees(read.units.size(), layout.unitRecords, unitCut))
+        return "the report's records disagree with the records read";
+    if (layout.endOffset > report.size) return "the lists end past the bytes";
+    return "";
+}
+
 inline std::string CheckEdtInput(std::span<const uint8_t> bytes) {
-    const EdtContents read = ParseEdt(bytes);
+    const auto level = std::make_unique<Level>();
+    const EdtReadReport report = ReadEdtBytes(*level, bytes);
+    const std::span<const Building> buildings = LevelBuildings(*level);
+    const std::span<const Unit> units = LevelUnits(*level);
+    const EdtContents read{level->levelInfo, {buildings.begin(), buildings.end()}, {units.begin(), units.end()}, {}};
     std::string problem = CheckEdtRecords(read, bytes.size());
+    if (problem.empty()) problem = CheckEdtReport(report, read);
     if (!problem.empty()) return problem;
 
-    std::vector<uint8_t> saved = WriteEdt(read.info, read.buildings, read.units);
+    std::vector<uint8_t> saved = LevelEdtBytes(*level);
     if (saved.size() != EdtFileSize(read.buildings.size(), read.units.size())) return "saved file of the wrong size";
     if (!std::equal(LevelMagic.begin(), LevelMagic.end(), saved.begin()) ||
         !std::equal(EndTag.begin(), EndTag.end(), saved.end() - EndTag.size()))

@@ -1,7 +1,7 @@
 // What must hold for any bytes read as a .map: the size check agrees with the
-// header, a refused map leaves the grid alone, an accepted one fills exactly
-// its columns x rows with the values its cell bytes say, and patching the
-// start position changes only its four bytes. Shared by the fuzz target and
+// header, a refused map leaves the level alone, an accepted one fills exactly
+// its columns x rows with the values its cell bytes say and takes its start,
+// and patching the start position changes only its four bytes. Shared by the fuzz target and
 // the unit test that replays its corpus.
 #pragma once
 
@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "level/map_format.h"
+#include "level/pair_reading.h"
 
 namespace fuzz_checks {
 
@@ -36,13 +37,16 @@ inline MapSizeCheck ExpectedCheck(std::span<const uint8_t> bytes) {
 
 inline std::string CheckMapInput(std::span<const uint8_t> bytes) {
     constexpr int32_t Untouched = -7;
-    auto grid = std::make_unique<MapGrid>();
+    const auto level = std::make_unique<Level>();
+    MapGrid* const grid = &level->mapGrid;
     grid->columns = grid->rows = Untouched;
     for (auto& row : grid->cells)
         for (int32_t& cell : row) cell = Untouched;
+    level->levelInfo.startX = level->levelInfo.startY = Untouched;
 
-    MapHeader header;
-    const MapSizeCheck check = ParseMap(bytes, header, *grid);
+    const MapReadReport report = ReadMapBytes(*level, bytes);
+    const MapHeader& header = report.header;
+    const MapSizeCheck check = report.check;
     if (check != ExpectedCheck(bytes)) return "size check disagrees with the header";
     if (bytes.size() >= 11 && (header.startX != (bytes[5] + 256 * bytes[6]) / 32 ||
                                header.startY != (bytes[9] + 256 * bytes[10]) / 32))
@@ -51,6 +55,9 @@ inline std::string CheckMapInput(std::span<const uint8_t> bytes) {
     const bool fits = check == MapSizeCheck::Fits;
     if (fits && (grid->columns != header.columns || grid->rows != header.rows)) return "grid size not the header's";
     if (!fits && (grid->columns != Untouched || grid->rows != Untouched)) return "a refused map changed the grid size";
+    const int32_t expectedStartX = fits ? header.startX : Untouched, expectedStartY = fits ? header.startY : Untouched;
+    if (level->levelInfo.startX != expectedStartX || level->levelInfo.startY != expectedStartY)
+        return "the start not taken as the map was";
     for (int row = 0; row < MapGridRows; ++row)
         for (int column = 0; column < MapGridColumns; ++column) {
             const bool inMap = fits && row < header.rows && column < header.columns;

@@ -29,7 +29,7 @@ class EditorWindow : public LevelFolder {
 
     static int32_t AddBuildingAt(int32_t kind, int32_t x, int32_t y) {
         const int32_t n = currentLevel.buildingCount + 1;
-        EnsureBuildingNumber(n);
+        EnsureBuildingNumber(currentLevel, n);
         currentLevel.buildings[size_t(n)] = DefaultBuilding();
         ApplyBuildingKind(currentLevel.buildings[size_t(n)], kind);
         currentLevel.buildings[size_t(n)].x = x;
@@ -40,7 +40,7 @@ class EditorWindow : public LevelFolder {
 
     static int32_t AddUnitAt(int32_t kind, int32_t x, int32_t y) {
         const int32_t n = currentLevel.unitCount + 1;
-        EnsureUnitNumber(n);
+        EnsureUnitNumber(currentLevel, n);
         currentLevel.units[size_t(n)] = Unit{kind, 0, x, y};
         currentLevel.unitCount = n;
         return n;

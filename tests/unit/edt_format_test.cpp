@@ -7,11 +7,9 @@
 #include <random>
 
 #include "level/edt_format.h"
-#include "level_file_bytes.h"
+#include "level_test_support.h"
 
 namespace {
-
-using Levels = std::array<int32_t, 5>;
 
 Bytes Slots(std::initializer_list<std::array<uint8_t, 4>> slots) {
     Bytes bytes;
@@ -59,15 +57,6 @@ Bytes UnitRecordBytes(int kind, int pixelX, int pixelY) {
     record[16] = uint8_t(pixelY % 256);
     record[17] = uint8_t(pixelY / 256);
     return record;
-}
-
-Levels ProducedOf(const Building& building) {
-    return {building.produced[1], building.produced[2], building.produced[3], building.produced[4],
-            building.produced[5]};
-}
-Levels OffsetsOf(const Building& building) {
-    return {building.classOffset[1], building.classOffset[2], building.classOffset[3], building.classOffset[4],
-            building.classOffset[5]};
 }
 
 Building MainBaseAt(int32_t x, int32_t y) {

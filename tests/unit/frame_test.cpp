@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "draw/frame.h"
-#include "draw/kind_names.h"
+#include "level/kind_names.h"
 #include "draw/panel_values.h"
 #include "engine/font.h"
 #include "paint_fixture.h"

@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
+#include "level_test_support.h"
 #include "tests/fuzz/bitmap_input_check.h"
 #include "tests/fuzz/edt_input_check.h"
 #include "tests/fuzz/map_input_check.h"
@@ -28,11 +27,6 @@ std::vector<std::filesystem::path> InputsOf(const std::string& target) {
     return inputs;
 }
 
-std::vector<uint8_t> ReadInput(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 struct Target {
     const char* name;
     std::string (*check)(std::span<const uint8_t>);
@@ -48,7 +42,7 @@ TEST(FuzzCorpus, EveryInputPassesItsTargetsChecks) {
         const std::vector<std::filesystem::path> inputs = InputsOf(target.name);
         EXPECT_FALSE(inputs.empty()) << "no inputs for " << target.name;
         for (const std::filesystem::path& input : inputs)
-            EXPECT_EQ(target.check(ReadInput(input)), "") << input;
+            EXPECT_EQ(target.check(ReadWholeFile(input.string())), "") << input;
     }
 }
 
@@ -58,7 +52,7 @@ TEST(FuzzCorpus, BitmapSeedsLoad) {
         Bitmap bitmap;
         const bool asFile = entry.path().extension() == ".bmp";
         EXPECT_TRUE(asFile ? bitmap.LoadFromFile(entry.path().string())
-                           : bitmap.LoadFromResourceBytes(ReadInput(entry.path())))
+                           : bitmap.LoadFromResourceBytes(ReadWholeFile(entry.path().string())))
             << entry.path();
     }
 }

@@ -4,19 +4,9 @@
 #include <vector>
 
 #include "level/level_data.h"
+#include "level_test_support.h"
 
 namespace {
-
-using Levels = std::array<int32_t, 5>;
-
-Levels ProducedOf(const Building& building) {
-    return {building.produced[1], building.produced[2], building.produced[3], building.produced[4],
-            building.produced[5]};
-}
-Levels OffsetsOf(const Building& building) {
-    return {building.classOffset[1], building.classOffset[2], building.classOffset[3], building.classOffset[4],
-            building.classOffset[5]};
-}
 void SetProduced(Building& building, Levels values) {
     for (int level = 1; level <= 5; ++level) building.produced[level] = values[size_t(level - 1)];
 }
@@ -26,8 +16,7 @@ void SetOffsets(Building& building, Levels values) {
 
 class LevelData : public testing::Test {
   protected:
-    void SetUp() override { ResetLevelRecords(); }
-    void TearDown() override { ResetLevelRecords(); }
+    Level level;
 };
 
 struct SlotDefaultCase {
@@ -53,20 +42,20 @@ TEST_F(LevelData, SetBuildingKindWritesTheSlotDefaults) {
     };
     for (const SlotDefaultCase& c : cases) {
         SCOPED_TRACE(c.kind);
-        Building& building = currentLevel.buildings[1];
+        Building& building = level.buildings[1];
         SetProduced(building, {1, 2, 3, 4, 5});
         SetOffsets(building, {9, 9, 9, 9, 9});
-        SetBuildingKind(c.kind, 1);
-        EXPECT_EQ(ProducedOf(currentLevel.buildings[1]), c.producedAfter);
-        EXPECT_EQ(OffsetsOf(currentLevel.buildings[1]), c.offsetsAfter);
+        SetBuildingKind(level, c.kind, 1);
+        EXPECT_EQ(ProducedOf(level.buildings[1]), c.producedAfter);
+        EXPECT_EQ(OffsetsOf(level.buildings[1]), c.offsetsAfter);
     }
 }
 
 TEST_F(LevelData, SetBuildingKindResetsLevelsAndHealthButKeepsPlaceAndOwner) {
-    Building& building = currentLevel.buildings[4];
+    Building& building = level.buildings[4];
     building = {KindHeavyFactory, 4, {0, 1, 2, 3, 4, 5}, {}, 5, 77, 2, 0, 17, 9, 4, 3, 12};
-    SetBuildingKind(KindSolarResearch, 4);
-    const Building& after = currentLevel.buildings[4];
+    SetBuildingKind(level, KindSolarResearch, 4);
+    const Building& after = level.buildings[4];
     EXPECT_EQ(after.kind, KindSolarResearch);
     EXPECT_EQ(after.researched, 1);
     EXPECT_EQ(after.researchable, 1);
@@ -81,16 +70,16 @@ TEST_F(LevelData, SetBuildingKindResetsLevelsAndHealthButKeepsPlaceAndOwner) {
 }
 
 TEST_F(LevelData, ShellTowerOverRobotFactoryKeepsItsSlots) {
-    SetBuildingKind(KindRobotFactory, 2);
-    currentLevel.buildings[2].researched = 4;
-    currentLevel.buildings[2].researchable = 5;
-    SetBuildingKind(KindShellTower, 2);
-    EXPECT_EQ(ProducedOf(currentLevel.buildings[2]), (Levels{41, 41, 41, 41, 41}));
-    EXPECT_EQ(currentLevel.buildings[2].width, 1);
-    EXPECT_EQ(currentLevel.buildings[2].height, 2);
-    EXPECT_EQ(currentLevel.buildings[2].hitPoints, 2600);
-    EXPECT_EQ(currentLevel.buildings[2].researched, 1);
-    EXPECT_EQ(currentLevel.buildings[2].researchable, 1);
+    SetBuildingKind(level, KindRobotFactory, 2);
+    level.buildings[2].researched = 4;
+    level.buildings[2].researchable = 5;
+    SetBuildingKind(level, KindShellTower, 2);
+    EXPECT_EQ(ProducedOf(level.buildings[2]), (Levels{41, 41, 41, 41, 41}));
+    EXPECT_EQ(level.buildings[2].width, 1);
+    EXPECT_EQ(level.buildings[2].height, 2);
+    EXPECT_EQ(level.buildings[2].hitPoints, 2600);
+    EXPECT_EQ(level.buildings[2].researched, 1);
+    EXPECT_EQ(level.buildings[2].researchable, 1);
 }
 
 struct FootprintGroup {
@@ -113,10 +102,10 @@ TEST_F(LevelData, FootprintAndFullHealthFollowTheKind) {
     for (const FootprintGroup& group : groups) {
         for (int32_t kind : group.kinds) {
             SCOPED_TRACE(kind);
-            SetBuildingKind(kind, 1);
-            EXPECT_EQ(currentLevel.buildings[1].width, group.width);
-            EXPECT_EQ(currentLevel.buildings[1].height, group.height);
-            EXPECT_EQ(currentLevel.buildings[1].hitPoints, group.fullHitPoints);
+            SetBuildingKind(level, kind, 1);
+            EXPECT_EQ(level.buildings[1].width, group.width);
+            EXPECT_EQ(level.buildings[1].height, group.height);
+            EXPECT_EQ(level.buildings[1].hitPoints, group.fullHitPoints);
         }
     }
 }
@@ -150,9 +139,9 @@ TEST(KindRules, ResearchableMaximumAndItemRange) {
 }
 
 TEST_F(LevelData, CopyFromNumberZeroGivesTheDefaults) {
-    currentLevel.buildings[3] = {KindRadar, 2, {0, 30, 31, 32, 33, 34}, {0, 1, 1, 1, 1, 1}, 5, 99, 1, 0, 5, 6, 3, 3, 1};
-    CopyBuilding(3, 0);
-    const Building& building = currentLevel.buildings[3];
+    level.buildings[3] = {KindRadar, 2, {0, 30, 31, 32, 33, 34}, {0, 1, 1, 1, 1, 1}, 5, 99, 1, 0, 5, 6, 3, 3, 1};
+    CopyBuilding(level, 3, 0);
+    const Building& building = level.buildings[3];
     EXPECT_EQ(building.kind, KindMainBase);
     EXPECT_EQ(building.width, 4);
     EXPECT_EQ(building.height, 3);
@@ -167,23 +156,23 @@ TEST_F(LevelData, CopyFromNumberZeroGivesTheDefaults) {
     EXPECT_EQ(ProducedOf(building), (Levels{0, 0, 0, 0, 0}));
     EXPECT_EQ(OffsetsOf(building), (Levels{0, 0, 0, 0, 0}));
 
-    currentLevel.units[2] = {7, 1, 30, 40};
-    CopyUnit(2, 0);
-    EXPECT_EQ(currentLevel.units[2], (Unit{40, 0, 0, 0}));
-    EXPECT_EQ(currentLevel.buildings[0], Building{});
-    EXPECT_EQ(currentLevel.units[0], Unit{});
+    level.units[2] = {7, 1, 30, 40};
+    CopyUnit(level, 2, 0);
+    EXPECT_EQ(level.units[2], (Unit{40, 0, 0, 0}));
+    EXPECT_EQ(level.buildings[0], Building{});
+    EXPECT_EQ(level.units[0], Unit{});
 }
 
 TEST_F(LevelData, CopyFromAnObjectCopiesEveryField) {
     const Building source = {KindHeavyFactory, 3, {0, 7, 8, 9, 1, 2}, {0, 2, 1, 3, 2, 1}, 4, 4995, 2, 0, 30, 12, 4, 3, 37};
-    currentLevel.buildings[5] = source;
-    CopyBuilding(6, 5);
-    EXPECT_EQ(currentLevel.buildings[6], source);
-    currentLevel.units[1] = {45, 1, 70, 60};
-    CopyUnit(2, 1);
-    EXPECT_EQ(currentLevel.units[2], currentLevel.units[1]);
-    SetUnitKind(46, 2);
-    EXPECT_EQ(currentLevel.units[2], (Unit{46, 1, 70, 60}));
+    level.buildings[5] = source;
+    CopyBuilding(level, 6, 5);
+    EXPECT_EQ(level.buildings[6], source);
+    level.units[1] = {45, 1, 70, 60};
+    CopyUnit(level, 2, 1);
+    EXPECT_EQ(level.units[2], level.units[1]);
+    SetUnitKind(level, 46, 2);
+    EXPECT_EQ(level.units[2], (Unit{46, 1, 70, 60}));
 }
 
 TEST_F(LevelData, RecomputeHitPointsUsesTheKindsFactor) {
@@ -197,34 +186,34 @@ TEST_F(LevelData, RecomputeHitPointsUsesTheKindsFactor) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
-        currentLevel.buildings[1].kind = c.kind;
-        currentLevel.buildings[1].healthPercent = c.percent;
-        currentLevel.buildings[1].hitPoints = 12345;
-        RecomputeHitPoints(1);
-        EXPECT_EQ(currentLevel.buildings[1].hitPoints, c.hitPoints);
+        level.buildings[1].kind = c.kind;
+        level.buildings[1].healthPercent = c.percent;
+        level.buildings[1].hitPoints = 12345;
+        RecomputeHitPoints(level, 1);
+        EXPECT_EQ(level.buildings[1].hitPoints, c.hitPoints);
     }
 }
 
 TEST_F(LevelData, HeavyFactoryOffsetButtonCyclesTheWeightClass) {
-    SetBuildingKind(KindHeavyFactory, 1);
-    currentLevel.buildings[1].produced[2] = 14;  // family 4, class 2
-    currentLevel.buildings[1].classOffset[2] = 0;
-    RederiveFactorySlot(1, 2);
-    EXPECT_EQ(currentLevel.buildings[1].produced[2], 15);
-    currentLevel.buildings[1].classOffset[2] = 2;
-    RederiveFactorySlot(1, 2);
-    EXPECT_EQ(currentLevel.buildings[1].produced[2], 13);
-    currentLevel.buildings[1].classOffset[2] = 1;
-    RederiveFactorySlot(1, 2);
-    EXPECT_EQ(currentLevel.buildings[1].produced[2], 14);
+    SetBuildingKind(level, KindHeavyFactory, 1);
+    level.buildings[1].produced[2] = 14;  // family 4, class 2
+    level.buildings[1].classOffset[2] = 0;
+    RederiveFactorySlot(level, 1, 2);
+    EXPECT_EQ(level.buildings[1].produced[2], 15);
+    level.buildings[1].classOffset[2] = 2;
+    RederiveFactorySlot(level, 1, 2);
+    EXPECT_EQ(level.buildings[1].produced[2], 13);
+    level.buildings[1].classOffset[2] = 1;
+    RederiveFactorySlot(level, 1, 2);
+    EXPECT_EQ(level.buildings[1].produced[2], 14);
     // The other levels are not touched.
-    EXPECT_EQ(ProducedOf(currentLevel.buildings[1])[0], 1);
-    EXPECT_EQ(ProducedOf(currentLevel.buildings[1])[2], 1);
+    EXPECT_EQ(ProducedOf(level.buildings[1])[0], 1);
+    EXPECT_EQ(ProducedOf(level.buildings[1])[2], 1);
 
-    SetBuildingKind(KindRobotFactory, 1);  // only factories have weight classes
-    currentLevel.buildings[1].classOffset[1] = 2;
-    RederiveFactorySlot(1, 1);
-    EXPECT_EQ(currentLevel.buildings[1].produced[1], 41);
+    SetBuildingKind(level, KindRobotFactory, 1);  // only factories have weight classes
+    level.buildings[1].classOffset[1] = 2;
+    RederiveFactorySlot(level, 1, 1);
+    EXPECT_EQ(level.buildings[1].produced[1], 41);
 }
 
 TEST(KindRules, ClassOffsetDerivedWhenLoading) {
@@ -268,84 +257,84 @@ TEST_F(LevelData, LoadingSlotDefaultsFillOnlyEmptyLevels) {
         Building building;
         building.kind = c.kind;
         SetProduced(building, c.fromFile);
-        for (int level = 1; level <= 5; ++level)
-            if (c.fromFile[size_t(level - 1)] == 0) ApplySlotDefault(building, level);
+        for (int productionLevel = 1; productionLevel <= 5; ++productionLevel)
+            if (c.fromFile[size_t(productionLevel - 1)] == 0) ApplySlotDefault(building, productionLevel);
         EXPECT_EQ(ProducedOf(building), c.expected);
     }
 }
 
 TEST_F(LevelData, TablesHoldTheAddLimitsAndGrowBeyond) {
-    ASSERT_GE(currentLevel.buildings.size(), 302u);
-    ASSERT_GE(currentLevel.units.size(), 52u);
-    CopyBuilding(301, 0);
-    CopyUnit(51, 0);
-    EXPECT_EQ(currentLevel.buildings[301].kind, KindMainBase);
-    EXPECT_EQ(currentLevel.units[51].kind, KindUfo);
+    ASSERT_GE(level.buildings.size(), 302u);
+    ASSERT_GE(level.units.size(), 52u);
+    CopyBuilding(level, 301, 0);
+    CopyUnit(level, 51, 0);
+    EXPECT_EQ(level.buildings[301].kind, KindMainBase);
+    EXPECT_EQ(level.units[51].kind, KindUfo);
 
-    CopyBuilding(700, 301);
-    SetBuildingKind(KindRadar, 900);
-    CopyUnit(400, 51);
-    SetUnitKind(3, 450);
-    EnsureBuildingNumber(1000);
-    ASSERT_GE(currentLevel.buildings.size(), 1001u);
-    ASSERT_GE(currentLevel.units.size(), 451u);
-    EXPECT_EQ(currentLevel.buildings[700].kind, KindMainBase);
-    EXPECT_EQ(currentLevel.buildings[900].kind, KindRadar);
-    EXPECT_EQ(currentLevel.units[400].kind, KindUfo);
-    EXPECT_EQ(currentLevel.units[450].kind, 3);
-    EXPECT_EQ(currentLevel.buildings[301].kind, KindMainBase);  // growing kept what was there
+    CopyBuilding(level, 700, 301);
+    SetBuildingKind(level, KindRadar, 900);
+    CopyUnit(level, 400, 51);
+    SetUnitKind(level, 3, 450);
+    EnsureBuildingNumber(level, 1000);
+    ASSERT_GE(level.buildings.size(), 1001u);
+    ASSERT_GE(level.units.size(), 451u);
+    EXPECT_EQ(level.buildings[700].kind, KindMainBase);
+    EXPECT_EQ(level.buildings[900].kind, KindRadar);
+    EXPECT_EQ(level.units[400].kind, KindUfo);
+    EXPECT_EQ(level.units[450].kind, 3);
+    EXPECT_EQ(level.buildings[301].kind, KindMainBase);  // growing kept what was there
 }
 
 TEST_F(LevelData, NumberZeroAndBelowNeverHoldAnObject) {
-    SetBuildingKind(KindHeavyFactory, 0);
-    CopyBuilding(0, 0);
-    RecomputeHitPoints(0);
-    SetUnitKind(5, 0);
-    CopyUnit(0, 0);
-    SetBuildingKind(KindHeavyFactory, -3);
-    CopyBuilding(1, -1);
-    EXPECT_EQ(currentLevel.buildings[0], Building{});
-    EXPECT_EQ(currentLevel.buildings[1], Building{});
-    EXPECT_EQ(currentLevel.units[0], Unit{});
+    SetBuildingKind(level, KindHeavyFactory, 0);
+    CopyBuilding(level, 0, 0);
+    RecomputeHitPoints(level, 0);
+    SetUnitKind(level, 5, 0);
+    CopyUnit(level, 0, 0);
+    SetBuildingKind(level, KindHeavyFactory, -3);
+    CopyBuilding(level, 1, -1);
+    EXPECT_EQ(level.buildings[0], Building{});
+    EXPECT_EQ(level.buildings[1], Building{});
+    EXPECT_EQ(level.units[0], Unit{});
 }
 
 TEST_F(LevelData, StartUpClearsOnlyTheFirst64RowsAndColumns) {
-    currentLevel.mapGrid.columns = 96;
-    currentLevel.mapGrid.rows = 80;
-    currentLevel.mapGrid.cells[0][0] = 13;
-    currentLevel.mapGrid.cells[63][63] = 2;
-    currentLevel.mapGrid.cells[63][64] = 11;
-    currentLevel.mapGrid.cells[64][0] = 3;
-    ClearMapGrid();
-    EXPECT_EQ(currentLevel.mapGrid.columns, 64);
-    EXPECT_EQ(currentLevel.mapGrid.rows, 64);
-    EXPECT_EQ(currentLevel.mapGrid.cells[0][0], 0);
-    EXPECT_EQ(currentLevel.mapGrid.cells[63][63], 0);
-    EXPECT_EQ(currentLevel.mapGrid.cells[63][64], 11);
-    EXPECT_EQ(currentLevel.mapGrid.cells[64][0], 3);
+    level.mapGrid.columns = 96;
+    level.mapGrid.rows = 80;
+    level.mapGrid.cells[0][0] = 13;
+    level.mapGrid.cells[63][63] = 2;
+    level.mapGrid.cells[63][64] = 11;
+    level.mapGrid.cells[64][0] = 3;
+    ClearMapGrid(level);
+    EXPECT_EQ(level.mapGrid.columns, 64);
+    EXPECT_EQ(level.mapGrid.rows, 64);
+    EXPECT_EQ(level.mapGrid.cells[0][0], 0);
+    EXPECT_EQ(level.mapGrid.cells[63][63], 0);
+    EXPECT_EQ(level.mapGrid.cells[63][64], 11);
+    EXPECT_EQ(level.mapGrid.cells[64][0], 3);
 }
 
 TEST_F(LevelData, ResetPutsEveryLevelGlobalBack) {
-    currentLevel.mapGrid.columns = 90;
-    currentLevel.mapGrid.cells[79][95] = 12;
-    currentLevel.levelInfo.credits[1] = 5000;
-    currentLevel.levelInfo.towersAllowed[4][1] = 1;
-    currentLevel.levelInfo.opaque256 = 7;
-    CopyBuilding(2000, 0);
-    CopyUnit(3, 0);
-    currentLevel.buildingCount = 2000;
-    currentLevel.unitCount = 3;
-    ResetLevelRecords();
-    EXPECT_EQ(currentLevel.mapGrid.columns, 64);
-    EXPECT_EQ(currentLevel.mapGrid.rows, 64);
-    EXPECT_EQ(currentLevel.mapGrid.cells[79][95], 0);
-    EXPECT_EQ(currentLevel.levelInfo.credits[1], 0);
-    EXPECT_EQ(currentLevel.levelInfo.towersAllowed[4][1], 0);
-    EXPECT_EQ(currentLevel.levelInfo.opaque256, 0);
-    EXPECT_EQ(currentLevel.buildingCount, 0);
-    EXPECT_EQ(currentLevel.unitCount, 0);
-    EXPECT_EQ(currentLevel.buildings.size(), 302u);
-    EXPECT_EQ(currentLevel.units[3], Unit{});
+    level.mapGrid.columns = 90;
+    level.mapGrid.cells[79][95] = 12;
+    level.levelInfo.credits[1] = 5000;
+    level.levelInfo.towersAllowed[4][1] = 1;
+    level.levelInfo.opaque256 = 7;
+    CopyBuilding(level, 2000, 0);
+    CopyUnit(level, 3, 0);
+    level.buildingCount = 2000;
+    level.unitCount = 3;
+    ResetLevelRecords(level);
+    EXPECT_EQ(level.mapGrid.columns, 64);
+    EXPECT_EQ(level.mapGrid.rows, 64);
+    EXPECT_EQ(level.mapGrid.cells[79][95], 0);
+    EXPECT_EQ(level.levelInfo.credits[1], 0);
+    EXPECT_EQ(level.levelInfo.towersAllowed[4][1], 0);
+    EXPECT_EQ(level.levelInfo.opaque256, 0);
+    EXPECT_EQ(level.buildingCount, 0);
+    EXPECT_EQ(level.unitCount, 0);
+    EXPECT_EQ(level.buildings.size(), 302u);
+    EXPECT_EQ(level.units[3], Unit{});
 }
 
 }  // namespace

@@ -14,18 +14,9 @@
 #include "engine/headless/headless.h"
 #include "engine/platform_files.h"
 #include "input/editor_state.h"
+#include "input/level_files.h"
 #include "level/level_data.h"
-#include "level/level_files.h"
-#include "level_file_bytes.h"
-
-// A building of `kind` as the kind command makes it, at column x, row y.
-inline Building BuildingOf(int32_t kind, int32_t x, int32_t y) {
-    Building building = DefaultBuilding();
-    ApplyBuildingKind(building, kind);
-    building.x = x;
-    building.y = y;
-    return building;
-}
+#include "level_test_support.h"
 
 class LevelFolder : public testing::Test {
   protected:

@@ -52,6 +52,8 @@ struct FindingCase {
     std::function<void(CheckLevelFiles&)> craft;
     std::vector<std::string> findings;
 };
+// Listings and failures name the case rather than show its bytes.
+void PrintTo(const FindingCase& c, std::ostream* out) { *out << c.name; }
 
 class CheckFindings : public testing::TestWithParam<FindingCase> {};
 

@@ -104,6 +104,7 @@ struct FailureCase {
     int status;
     const char* err;
 };
+void PrintTo(const FailureCase& c, std::ostream* out) { *out << c.name; }
 
 class LevelToolFailure : public LevelToolCommand, public testing::WithParamInterface<FailureCase> {};
 

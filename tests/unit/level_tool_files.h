@@ -24,6 +24,16 @@ inline Bytes ToolTestMap(int columns, int rows, int startXPixels = 96, int start
     return map;
 }
 
+// A level's objects in number order, for comparing.
+inline std::vector<Building> BuildingsOf(const Level& level) {
+    const std::span<const Building> buildings = LevelBuildings(level);
+    return {buildings.begin(), buildings.end()};
+}
+inline std::vector<Unit> UnitsOf(const Level& level) {
+    const std::span<const Unit> units = LevelUnits(level);
+    return {units.begin(), units.end()};
+}
+
 struct ToolRun {
     int status;
     std::string out;

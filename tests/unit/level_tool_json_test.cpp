@@ -17,9 +17,9 @@ using Json = nlohmann::ordered_json;
 // .edt does not keep (a limit that is off, levels beyond researchable, offsets
 // of kinds that are not factories) and values at the edge of what the files
 // can store.
-LevelRecords EveryFieldLevel() {
-    LevelRecords level;
-    LevelInfo& info = level.info;
+Level EveryFieldLevel() {
+    Level level;
+    LevelInfo& info = level.levelInfo;
     info.credits[0] = 65535;
     info.credits[1] = 1;
     info.researchPoints[0] = 768;
@@ -58,26 +58,26 @@ LevelRecords EveryFieldLevel() {
         factory.produced[level] = 3 * level;
         factory.classOffset[level] = level % 3;
     }
-    level.buildings = {base, factory, BuildingOf(KindSolarResearch, 0, 255)};
-    level.units = {{1, 0, 0, 2047}, {46, 255, 2047, 0}};
+    SetLevelObjects(level, std::vector<Building>{base, factory, BuildingOf(KindSolarResearch, 0, 255)},
+                    std::vector<Unit>{{1, 0, 0, 2047}, {46, 255, 2047, 0}});
 
-    level.grid.columns = 3;
-    level.grid.rows = 2;
+    level.mapGrid.columns = 3;
+    level.mapGrid.rows = 2;
     const int32_t values[2][3] = {{0, 1, 2}, {3, 10, 13}};
     for (int row = 0; row < 2; ++row)
-        for (int column = 0; column < 3; ++column) level.grid.cells[row][column] = values[row][column];
+        for (int column = 0; column < 3; ++column) level.mapGrid.cells[row][column] = values[row][column];
     return level;
 }
 
 TEST(LevelJson, EveryFieldComesBackAsItWasWritten) {
-    const LevelRecords level = EveryFieldLevel();
+    const Level level = EveryFieldLevel();
     const LevelFromJsonResult read = LevelFromJson(LevelToJson(level));
     ASSERT_EQ(read.errors, std::vector<std::string>{});
     EXPECT_TRUE(read.hasMap);
-    EXPECT_EQ(std::memcmp(&read.level.info, &level.info, sizeof(LevelInfo)), 0);
-    EXPECT_EQ(read.level.buildings, level.buildings);
-    EXPECT_EQ(read.level.units, level.units);
-    EXPECT_EQ(std::memcmp(&read.level.grid, &level.grid, sizeof(MapGrid)), 0);
+    EXPECT_EQ(std::memcmp(&read.level.levelInfo, &level.levelInfo, sizeof(LevelInfo)), 0);
+    EXPECT_EQ(BuildingsOf(read.level), BuildingsOf(level));
+    EXPECT_EQ(UnitsOf(read.level), UnitsOf(level));
+    EXPECT_EQ(std::memcmp(&read.level.mapGrid, &level.mapGrid, sizeof(MapGrid)), 0);
 }
 
 TEST(LevelJson, OneObjectOrTerrainRowToALine) {
@@ -141,6 +141,7 @@ struct RoundTripCase {
     std::function<Bytes()> map;
     std::function<Bytes()> edt;
 };
+void PrintTo(const RoundTripCase& c, std::ostream* out) { *out << c.name; }
 
 class ExportImport : public LevelFolder, public testing::WithParamInterface<RoundTripCase> {};
 
@@ -196,8 +197,8 @@ INSTANTIATE_TEST_SUITE_P(
 // ---- Documents the files cannot take ----
 
 Json GoodDocument() {
-    LevelRecords level = EveryFieldLevel();
-    level.buildings.resize(2);
+    Level level = EveryFieldLevel();
+    level.buildingCount = 2;
     return Json::parse(LevelToJson(level));
 }
 
@@ -206,6 +207,7 @@ struct BadDocumentCase {
     std::function<std::string()> document;
     const char* error;  // the first error, whole
 };
+void PrintTo(const BadDocumentCase& c, std::ostream* out) { *out << c.name; }
 
 class BadDocument : public testing::TestWithParam<BadDocumentCase> {};
 
@@ -303,7 +305,7 @@ TEST(LevelJson, TheMapSectionAndTheFootprintMayBeLeftOut) {
     const LevelFromJsonResult read = LevelFromJson(document.dump());
     EXPECT_EQ(read.errors, std::vector<std::string>{});
     EXPECT_FALSE(read.hasMap);
-    EXPECT_EQ(read.level.buildings[0].width, 4);
+    EXPECT_EQ(read.level.buildings[1].width, 4);
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "editor/editor.h"
 #include "editor_window.h"
 #include "level_tool_files.h"
+#include "tools/level_tool/level_argument.h"
 #include "tools/level_tool/level_render.h"
 #include "tools/level_tool/png_image.h"
 
@@ -28,11 +29,11 @@ void WriteLargeLevel() {
     ASSERT_TRUE(WriteWholeFile("M04.edt", WriteEdt(LevelInfo{}, objects, troops)));
 }
 
-LevelRecords ReadLevelFiles(const char* name) {
-    LevelPaths paths;
-    LevelRecords level;
+Level ReadLevelFiles(const char* name) {
+    LevelPairPaths paths;
+    Level level;
     std::string error;
-    EXPECT_TRUE(LevelPathsOf(name, paths, error) && ReadLevel(paths, level, error)) << error;
+    EXPECT_TRUE(LevelPathsOf(name, paths, error) && ReadLevelAt(paths, level, error)) << error;
     return level;
 }
 
@@ -52,7 +53,7 @@ class RenderLikeTheEditor : public EditorWindow, public testing::WithParamInterf
 TEST_P(RenderLikeTheEditor, EveryViewOfTheWholeMapAndTheFirstView) {
     const int size = GetParam();
     WriteLargeLevel();
-    const LevelRecords level = ReadLevelFiles("M04");
+    const Level level = ReadLevelFiles("M04");
     const Canvas first = RenderLevel(level, size, false);
     const Canvas whole = RenderLevel(level, size, true);
     ASSERT_EQ(first.Width(), 640);
@@ -60,7 +61,6 @@ TEST_P(RenderLikeTheEditor, EveryViewOfTheWholeMapAndTheFirstView) {
     ASSERT_EQ(whole.Width(), 96 * size + 1);
     ASSERT_EQ(whole.Height(), 80 * size + 1);
 
-    ResetEditorState();
     editorState.levelNumber = 4;
     editorState.cellSize = size;
     LoadLevel();
@@ -82,7 +82,8 @@ TEST_P(RenderLikeTheEditor, EveryViewOfTheWholeMapAndTheFirstView) {
         }
 }
 
-INSTANTIATE_TEST_SUITE_P(CellSizes, RenderLikeTheEditor, testing::Values(10, 20, 40));
+INSTANTIATE_TEST_SUITE_P(CellSizes, RenderLikeTheEditor, testing::Values(10, 20, 40),
+                         [](const testing::TestParamInfo<int>& info) { return "Cell" + std::to_string(info.param); });
 
 TEST(ViewStarts, OneViewApartAndNeverPastTheScrollBarsEnd) {
     EXPECT_EQ(ViewStarts(96, 64), (std::vector<int32_t>{0, 32}));
@@ -99,7 +100,7 @@ TEST_P(RenderLikeTheEditor, ASmallMap) {
     ASSERT_TRUE(WriteWholeFile("M02.map", ToolTestMap(20, 15)));
     ASSERT_TRUE(WriteWholeFile("M02.edt", WriteEdt(LevelInfo{}, std::vector<Building>{BuildingOf(KindMainBase, 17, 13)},
                                                    std::vector<Unit>{{1, 0, 19, 14}})));
-    const LevelRecords level = ReadLevelFiles("M02.edt");
+    const Level level = ReadLevelFiles("M02.edt");
     const Canvas first = RenderLevel(level, GetParam(), false);
     const Canvas whole = RenderLevel(level, GetParam(), true);
     EXPECT_EQ(whole.Width(), 20 * GetParam() + 1);

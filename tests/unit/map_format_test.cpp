@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "level/map_format.h"
-#include "level_file_bytes.h"
+#include "level_test_support.h"
 
 namespace {
 

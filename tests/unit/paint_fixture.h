@@ -39,7 +39,7 @@ inline void LoadLevelInCode() {
 }
 
 inline Building& PlaceBuilding(int32_t number, int32_t kind, int32_t x, int32_t y, int32_t side) {
-    SetBuildingKind(kind, number);
+    SetBuildingKind(currentLevel, kind, number);
     currentLevel.buildingCount = std::max(currentLevel.buildingCount, number);
     Building& building = currentLevel.buildings[size_t(number)];
     building.x = x;
@@ -49,7 +49,7 @@ inline Building& PlaceBuilding(int32_t number, int32_t kind, int32_t x, int32_t 
 }
 
 inline Unit& PlaceUnit(int32_t number, int32_t kind, int32_t x, int32_t y, int32_t side) {
-    SetUnitKind(kind, number);
+    SetUnitKind(currentLevel, kind, number);
     currentLevel.unitCount = std::max(currentLevel.unitCount, number);
     Unit& unit = currentLevel.units[size_t(number)];
     unit.x = x;

@@ -1,7 +1,8 @@
 #include <cstring>
 
 #include "draw/control_drawing.h"
-#include "draw/kind_names.h"
+#include "draw/kind_icons.h"
+#include "level/kind_names.h"
 #include "paint_fixture.h"
 
 namespace {

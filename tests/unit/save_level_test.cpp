@@ -175,7 +175,7 @@ TEST_F(SaveLevelTest, FailedSaveLeavesTheOldEdtAndNoTemporaryFile) {
         LoadLevelNumber(3);
         currentLevel.levelInfo.startX = 1;
         currentLevel.buildingCount = 120;  // the new file would be larger than the old one
-        EnsureBuildingNumber(120);
+        EnsureBuildingNumber(currentLevel, 120);
         platform::SetFileFaults(c.faults);
         {
             FileSizeLimit limit(c.sizeLimit);

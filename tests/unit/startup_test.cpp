@@ -9,7 +9,7 @@
 #include "engine/headless/headless.h"
 #include "input/editor_state.h"
 #include "level/level_data.h"
-#include "level/level_files.h"
+#include "input/level_files.h"
 
 namespace {
 

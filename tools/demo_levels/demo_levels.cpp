@@ -71,12 +71,6 @@ void ChooseStart(LevelInfo& info, const MapGrid& grid, const LevelSites& sites) 
     info.startY = std::clamp(sites.base[0].row - ViewRows / 3, 0, std::max(0, grid.rows - ViewRows));
 }
 
-std::string LevelFileName(int number, const char* extension) {
-    char name[16];
-    std::snprintf(name, sizeof name, "M%02d%s", number, extension);
-    return name;
-}
-
 // A new file gets all its bytes or is removed again; without `replace` an
 // existing file is never opened for writing.
 bool WriteLevelFile(const std::filesystem::path& path, const std::vector<uint8_t>& bytes, bool replace,
@@ -129,8 +123,8 @@ DemoFolderReport WriteDemoLevelFolder(const std::filesystem::path& folder, bool 
         return report;
     }
     for (int number = 0; number < DemoLevelCount; ++number) {
-        const std::filesystem::path map = folder / LevelFileName(number, ".map");
-        const std::filesystem::path edt = folder / LevelFileName(number, ".edt");
+        const std::filesystem::path map = folder / (LevelBaseName(number) + ".map");
+        const std::filesystem::path edt = folder / (LevelBaseName(number) + ".edt");
         if (!replace && (std::filesystem::exists(map) || std::filesystem::exists(edt))) {
             ++report.levelsKept;
             continue;

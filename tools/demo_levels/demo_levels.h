@@ -9,8 +9,9 @@
 #include <vector>
 
 #include "level/level_data.h"
+#include "level/level_names.h"
 
-constexpr int DemoLevelCount = 24;
+constexpr int DemoLevelCount = LevelNumberCount;
 
 struct DemoLevel {
     int number = 0;

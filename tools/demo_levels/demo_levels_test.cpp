@@ -8,10 +8,10 @@
 #include <utility>
 
 #include "input/editor_state.h"
+#include "input/level_files.h"
 #include "level/edt_format.h"
 #include "level/kind_rules.h"
 #include "level/level_data.h"
-#include "level/level_files.h"
 #include "level/map_format.h"
 #include "level_folder.h"
 #include "tools/demo_levels/demo_levels.h"

@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "level/level_data.h"
+#include "level/value_ranges.h"
 #include "tools/demo_levels/demo_random.h"
 #include "tools/demo_levels/demo_terrain.h"
-
-constexpr int32_t NeutralSide = 2;
 
 struct ObjectCounts {
     int buildings;  // at least 2: every level has a main base on each side

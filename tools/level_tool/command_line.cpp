@@ -3,8 +3,6 @@
 // program's name.
 #include "tools/level_tool/command_line.h"
 
-#include <algorithm>
-#include <array>
 #include <cerrno>
 #include <cstring>
 #include <iostream>
@@ -13,13 +11,12 @@
 #include <span>
 
 #include "engine/platform_files.h"
-#include "level/edt_format.h"
-#include "level/level_files.h"
-#include "level/map_format.h"
+#include "level/pair_reading.h"
+#include "level/pair_writing.h"
 #include "tools/level_tool/help_texts.h"
+#include "tools/level_tool/level_argument.h"
 #include "tools/level_tool/level_check.h"
 #include "tools/level_tool/level_json.h"
-#include "tools/level_tool/level_reading.h"
 #include "tools/level_tool/level_render.h"
 #include "tools/level_tool/level_summary.h"
 #include "tools/level_tool/png_image.h"
@@ -96,10 +93,16 @@ bool ParseCommandArguments(const CommandSpec& syntax, std::span<const std::strin
     return true;
 }
 
-bool ReadLevelArgument(const std::string& argument, LevelPaths& paths, LevelRecords& level, Streams& streams) {
+bool ReadLevelArgument(const std::string& argument, LevelPairPaths& paths, Level& level, Streams& streams) {
     std::string error;
-    if (LevelPathsOf(argument, paths, error) && ReadLevel(paths, level, error)) return true;
+    if (LevelPathsOf(argument, paths, error) && ReadLevelAt(paths, level, error)) return true;
     streams.Fail(error);
+    return false;
+}
+
+bool CannotWrite(const std::string& path, int reason, Streams& streams) {
+    streams.Fail("cannot write " + path + (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()) +
+                 "; it is left as it was");
     return false;
 }
 
@@ -108,15 +111,12 @@ bool ReadLevelArgument(const std::string& argument, LevelPaths& paths, LevelReco
 bool WriteFile(const std::string& path, std::span<const uint8_t> bytes, Streams& streams) {
     errno = 0;
     if (platform::ReplaceFileDurably(path.c_str(), bytes)) return true;
-    const int reason = errno;
-    streams.Fail("cannot write " + path + (reason != 0 ? std::string(": ") + std::strerror(reason) : std::string()) +
-                 "; it is left as it was");
-    return false;
+    return CannotWrite(path, errno, streams);
 }
 
 int RunInfo(const CommandArguments& arguments, Streams& streams) {
-    LevelPaths paths;
-    LevelRecords level;
+    LevelPairPaths paths;
+    Level level;
     if (!ReadLevelArgument(arguments.operands[0], paths, level, streams)) return Failed;
     streams.out << LevelSummary(level, paths);
     return Succeeded;
@@ -138,8 +138,8 @@ int RunCheck(const CommandArguments& arguments, Streams& streams) {
 }
 
 int RunExport(const CommandArguments& arguments, Streams& streams) {
-    LevelPaths paths;
-    LevelRecords level;
+    LevelPairPaths paths;
+    Level level;
     if (!ReadLevelArgument(arguments.operands[0], paths, level, streams)) return Failed;
     const std::string json = LevelToJson(level);
     if (!arguments.output || *arguments.output == "-") {
@@ -178,9 +178,9 @@ int RunImport(const CommandArguments& arguments, Streams& streams) {
     if (jsonName == "-") {
         text.assign(std::istreambuf_iterator<char>(streams.in), std::istreambuf_iterator<char>());
     } else {
-        std::vector<uint8_t> bytes;
-        if (!ReadFileBytes(jsonName, bytes, error)) return streams.Fail(error);
-        text.assign(bytes.begin(), bytes.end());
+        const LevelFile file = ReadLevelFile(jsonName);
+        if (file.state != FileState::Read) return streams.Fail(CannotReadText(jsonName, file.reason));
+        text.assign(file.bytes.begin(), file.bytes.end());
     }
     const LevelFromJsonResult document = LevelFromJson(text);
     if (!document.errors.empty()) {
@@ -193,37 +193,31 @@ int RunImport(const CommandArguments& arguments, Streams& streams) {
     }
 
     // The .map must be one the editor loads, as saving patches only such a file.
-    LevelPaths paths;
-    std::vector<uint8_t> mapBytes;
-    if (!LevelPathsOf(arguments.operands[1], paths, error) || !ReadFileBytes(paths.map, mapBytes, error))
-        return streams.Fail(error + "; nothing was written");
-    MapHeader header;
-    MapGrid grid{};
-    const MapSizeCheck check = ParseMap(mapBytes, header, grid);
-    if (check != MapSizeCheck::Fits)
-        return streams.Fail(paths.map + ": the editor refuses this map: " + MapRefusal(check, mapBytes.size(), header) +
+    LevelPairPaths paths;
+    if (!LevelPathsOf(arguments.operands[1], paths, error)) return streams.Fail(error + "; nothing was written");
+    Level onDisk;
+    const MapReadReport map = ReadLevelPair(onDisk, paths).map;
+    if (!map.Read())
+        return streams.Fail(CannotReadText(paths.map, map.reason) + "; nothing was written");
+    if (map.Refused())
+        return streams.Fail(paths.map + ": the editor refuses this map: " + MapRefusalText(map) +
                             "; nothing was written");
-    if (document.hasMap) CompareMapSection(document.level.grid, grid, jsonName, paths.map, streams);
+    if (document.hasMap) CompareMapSection(document.level.mapGrid, onDisk.mapGrid, jsonName, paths.map, streams);
 
-    const LevelRecords& level = document.level;
-    const std::vector<uint8_t> edt = WriteEdt(level.info, level.buildings, level.units);
-    // Saving writes the start in whole cells, so a start the file keeps
-    // between cells is rounded down even when the cells are the same.
-    const std::array<uint8_t, 4> start = MapStartBytes(level.info.startX, level.info.startY);
-    const bool startChanges = !std::equal(start.begin(), start.begin() + 2, mapBytes.begin() + MapStartXOffset) ||
-                              !std::equal(start.begin() + 2, start.end(), mapBytes.begin() + MapStartYOffset);
-    if (startChanges && !PatchMapFileStart(paths.map.c_str(), level.info.startX, level.info.startY)) {
-        const int reason = errno;
-        return streams.Fail("cannot write the start position into " + paths.map + ": " + std::strerror(reason) +
-                            "; nothing was written");
-    }
-    if (!WriteFile(paths.edt, edt, streams)) {
+    const Level& level = document.level;
+    const bool startChanges = SavingChangesMapStart(map, level);
+    const LevelWriteReport written = WriteLevelPair(level, paths, startChanges);
+    if (startChanges && !written.map.written)
+        return streams.Fail("cannot write the start position into " + paths.map + ": " +
+                            std::strerror(written.map.error) + "; nothing was written");
+    if (!written.edt.written) {
+        CannotWrite(paths.edt, written.edt.error, streams);
         if (startChanges) streams.Warn("the start position in " + paths.map + " was already written");
         return Failed;
     }
-    streams.out << "wrote " << paths.edt << " (" << level.buildings.size() << " buildings, " << level.units.size()
-                << " units) and the start position " << level.info.startX << ", " << level.info.startY << " into "
-                << paths.map << "\n";
+    streams.out << "wrote " << paths.edt << " (" << level.buildingCount << " buildings, " << level.unitCount
+                << " units) and the start position " << level.levelInfo.startX << ", " << level.levelInfo.startY
+                << " into " << paths.map << "\n";
     return Succeeded;
 }
 
@@ -241,8 +235,8 @@ int RunRender(const CommandArguments& arguments, Streams& streams) {
         }
         cellSize = std::stoi(*arguments.cell);
     }
-    LevelPaths paths;
-    LevelRecords level;
+    LevelPairPaths paths;
+    Level level;
     if (!ReadLevelArgument(arguments.operands[0], paths, level, streams)) return Failed;
     const Canvas picture = RenderLevel(level, cellSize, arguments.whole);
     std::vector<uint8_t> png;

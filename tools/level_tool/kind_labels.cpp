@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "draw/kind_names.h"
+#include "level/kind_names.h"
 #include "level/kind_rules.h"
 
 std::string PlainKindName(const char* name) {

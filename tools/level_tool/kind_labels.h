@@ -1,8 +1,11 @@
-// Kind codes in the tool's English lines, with the editor's own display names.
+// How the tool's English lines name kinds, sides and air forces, with the
+// editor's own display names of the kinds.
 #pragma once
 
 #include <cstdint>
 #include <string>
+
+#include "level/level_data.h"
 
 // The editor's names are padded with blanks and dots to fill the panel's
 // title row; the tool shows them without.
@@ -16,3 +19,7 @@ std::string ItemLabel(int32_t code);
 
 // "side 0", "side 1", "neutral side 2".
 std::string SideLabel(int32_t side);
+
+// The air forces, in the order of LevelInfo's table.
+inline constexpr const char* AirForceLabels[AirForceTypes] = {"bombers", "astral bombs", "troop transports",
+                                                              "chain bombing", "fighters"};

@@ -1,27 +1,27 @@
-// The checks. The .edt is walked record by record the way the editor reads it,
-// to find where it is cut short or where the editor would stop reading; the
-// values are then taken from the editor's own parse, so a finding is about
-// what the editor really sees.
+// The checks. The pair is read by the editor's own reader, whose report says
+// where a file is cut short or where the editor stops reading, and the values
+// are those the editor loads, so a finding is about what the editor really
+// sees.
 #include "tools/level_tool/level_check.h"
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <filesystem>
 #include <map>
+#include <span>
 #include <utility>
 
-#include "input/information_commands.h"
-#include "level/byte_stream.h"
 #include "level/edt_format.h"
+#include "level/pair_reading.h"
+#include "level/value_ranges.h"
 #include "tools/level_tool/kind_labels.h"
+#include "tools/level_tool/level_argument.h"
 
 namespace {
 
 // The add commands stop at one past their limits.
 constexpr int32_t MostBuildings = BuildingAddLimit + 1;
 constexpr int32_t MostUnits = UnitAddLimit + 1;
-constexpr int32_t NeutralSide = 2;
 
 struct Findings {
     std::vector<Finding>& list;
@@ -52,23 +52,21 @@ std::string Numbered(const char* what, size_t n) { return std::string(what) + " 
 // ---- the .map
 
 // The map's size when the editor takes it.
-std::optional<MapHeader> CheckMap(const LevelFileBytes& map, std::vector<Finding>& list) {
-    Findings findings{list, map.path};
-    const std::vector<uint8_t>& bytes = *map.bytes;
-    MapHeader header;
-    const MapSizeCheck check = ReadMapHeader(bytes, header);
-    if (check == MapSizeCheck::HeaderCut) {
-        findings.Error("cut short: " + MapRefusal(check, bytes.size(), header));
+std::optional<MapHeader> CheckMap(const MapReadReport& map, const std::string& path, std::vector<Finding>& list) {
+    Findings findings{list, path};
+    const MapHeader& header = map.header;
+    if (map.check == MapSizeCheck::HeaderCut) {
+        findings.Error("cut short: " + MapRefusalText(map));
         return std::nullopt;
     }
-    if (check != MapSizeCheck::Fits) {
-        findings.Error("the editor refuses this map: " + MapRefusal(check, bytes.size(), header));
+    if (map.Refused()) {
+        findings.Error("the editor refuses this map: " + MapRefusalText(map));
         return std::nullopt;
     }
-    const int64_t needed = MapCellsOffset + MapCellRecordSize * header.columns * header.rows;
-    if (int64_t(bytes.size()) < needed)
-        findings.Error("cut short: " + std::to_string(bytes.size()) + " bytes, but " + std::to_string(header.columns) +
-                       " x " + std::to_string(header.rows) + " cells need " + std::to_string(needed) +
+    if (map.CellsCutShort())
+        findings.Error("cut short: " + std::to_string(map.size) + " bytes, but " + std::to_string(header.columns) +
+                       " x " + std::to_string(header.rows) + " cells need " +
+                       std::to_string(MapFileSize(header.columns, header.rows)) +
                        "; the editor reads the missing cells as plain ground");
     // The game's screen shows 20 x 15 cells, and the start position keeps it on the map.
     findings.Range("", "start column", header.startX, 0, std::max(0, header.columns - GameScreenColumns),
@@ -80,78 +78,56 @@ std::optional<MapHeader> CheckMap(const LevelFileBytes& map, std::vector<Finding
 
 // ---- the .edt: its structure
 
-struct EdtLayout {
-    bool headerWhole = false;
-};
-
-// Walks the records as the editor does and reports a file that ends inside a
-// record or before its end tag, a record the editor stops at, and bytes after
-// the end tag.
-EdtLayout CheckEdtLayout(const std::vector<uint8_t>& bytes, Findings& findings) {
-    EdtLayout layout;
-    const size_t size = bytes.size();
-    if (size < EdtHeaderSize) {
-        findings.Error("cut short: " + std::to_string(size) + " bytes, but the header alone takes " +
+// A file that ends inside a record or before its end tag, a record the editor
+// stops at, and bytes after the end tag.
+void CheckEdtLayout(const EdtReadReport& edt, Findings& findings) {
+    const EdtLayout& layout = edt.layout;
+    const size_t left = edt.size - layout.endOffset;
+    switch (layout.ending) {
+    case EdtEnding::HeaderCut:
+        findings.Error("cut short: " + std::to_string(edt.size) + " bytes, but the header alone takes " +
                        std::to_string(EdtHeaderSize));
-        return layout;
+        return;
+    case EdtEnding::RecordCut: {
+        // The units are walked only after the last whole building.
+        const bool unit = layout.unitRecords > 0;
+        findings.Error(unit ? Numbered("unit", layout.unitRecords) : Numbered("building", layout.buildingRecords),
+                       "cut short: the file ends inside this record (" + std::to_string(left) + " of " +
+                           std::to_string(unit ? UnitRecordSize : BuildingRecordSize) + " bytes)");
+        return;
     }
-    layout.headerWhole = true;
-    size_t at = EdtHeaderSize;
-    size_t buildingCount = 0, unitCount = 0;
-    for (; at < size && bytes[at] == BuildingTag; at += BuildingRecordSize) {
-        ++buildingCount;
-        if (at + BuildingRecordSize > size) {
-            findings.Error(Numbered("building", buildingCount),
-                           "cut short: the file ends inside this record (" + std::to_string(size - at) + " of " +
-                               std::to_string(BuildingRecordSize) + " bytes)");
-            return layout;
-        }
-    }
-    for (; at < size && bytes[at] == UnitTag; at += UnitRecordSize) {
-        ++unitCount;
-        if (at + UnitRecordSize > size) {
-            findings.Error(Numbered("unit", unitCount), "cut short: the file ends inside this record (" +
-                                                            std::to_string(size - at) + " of " +
-                                                            std::to_string(UnitRecordSize) + " bytes)");
-            return layout;
-        }
-    }
-    const size_t left = size - at;
-    const bool endTagFollows =
-        left >= EndTag.size() && std::equal(EndTag.begin(), EndTag.end(), bytes.begin() + std::ptrdiff_t(at));
-    if (endTagFollows) {
+    case EdtEnding::EndTag:
         if (left > EndTag.size())
             findings.Warning("", Plural(left - EndTag.size(), "byte", "bytes") +
                                      " after the end tag; the editor does not read them and saving drops them");
-        return layout;
-    }
-    const bool endTagCut =
-        left < EndTag.size() && std::equal(bytes.begin() + std::ptrdiff_t(at), bytes.end(), EndTag.begin());
-    if (endTagCut) {
+        return;
+    case EdtEnding::EndTagCut:
         findings.Error("cut short: the file ends " + std::string(left == 0 ? "before" : "inside") + " its end tag, after " +
-                       Plural(buildingCount, "building", "buildings") + " and " + Plural(unitCount, "unit", "units"));
-        return layout;
+                       Plural(layout.buildingRecords, "building", "buildings") + " and " +
+                       Plural(layout.unitRecords, "unit", "units"));
+        return;
+    case EdtEnding::StrayByte: {
+        const std::string what = layout.strayByte == BuildingTag
+                                     ? std::string("a building record after the units")
+                                     : "byte " + std::to_string(layout.strayByte) + ", neither a record tag nor the end tag,";
+        findings.Error(what + " at offset " + std::to_string(layout.endOffset) +
+                       ": the editor stops reading there and saving drops the " + Plural(left, "byte", "bytes") +
+                       " from there on");
+        return;
     }
-    const std::string what = bytes[at] == BuildingTag ? std::string("a building record after the units")
-                                                      : "byte " + std::to_string(bytes[at]) +
-                                                            ", neither a record tag nor the end tag,";
-    findings.Error(what + " at offset " + std::to_string(at) + ": the editor stops reading there and saving drops the " +
-                   Plural(left, "byte", "bytes") + " from there on");
-    return layout;
+    }
 }
 
 // ---- the .edt: the mission information
 
 void CheckMission(const LevelInfo& info, Findings& findings) {
-    static const char* const AirForceNames[AirForceTypes] = {"bombers", "astral bombs", "troop transports",
-                                                             "chain bombing", "fighters"};
     const auto bothSides = [&](const std::string& what, const int32_t (&values)[2], int32_t highest) {
         for (int side = 0; side < 2; ++side)
             findings.Range("", what + " of side " + std::to_string(side), values[side], 0, highest);
     };
     bothSides("credits", info.credits, CreditsCap);
     bothSides("research points", info.researchPoints, ResearchPointsCap);
-    for (int type = 0; type < AirForceTypes; ++type) bothSides(AirForceNames[type], info.airForces[type], MostAirForces);
+    for (int type = 0; type < AirForceTypes; ++type) bothSides(AirForceLabels[type], info.airForces[type], MostAirForces);
     for (int tower = 0; tower < TowerKinds; ++tower)
         bothSides("tower switch for " + BuildingKindLabel(KindSmallTower + tower), info.towersAllowed[tower], 1);
     bothSides("PVT switch", info.pvtFlag, 1);
@@ -164,40 +140,36 @@ void CheckMission(const LevelInfo& info, Findings& findings) {
 
 // ---- the .edt: buildings
 
-// Where a building record keeps its production levels 1..5, a slot each.
-constexpr size_t ProducedOffset = 12;
+using ProductionLevelValues = std::array<int32_t, ProductionLevels>;
 
-// The produced-item bytes of building record `index` (from 0), levels 1..5.
-std::array<int, ProductionLevels> FileLevels(const std::vector<uint8_t>& bytes, size_t index) {
-    std::array<int, ProductionLevels> levels{};
-    const size_t record = EdtHeaderSize + BuildingRecordSize * index;
-    for (size_t level = 0; level < ProductionLevels; ++level) levels[level] = bytes[record + ProducedOffset + SlotSize * level];
-    return levels;
-}
-
-// "4, 0, 7, 0, 0": five production levels, `step` apart.
-template <typename Value>
-std::string LevelList(const Value* levels, size_t step = 1) {
+// "4, 0, 7, 0, 0": production levels 1..5.
+std::string LevelList(const ProductionLevelValues& levels) {
     std::string list;
     for (size_t level = 0; level < ProductionLevels; ++level)
-        list += (level > 0 ? ", " : "") + std::to_string(int(levels[level * step]));
+        list += (level > 0 ? ", " : "") + std::to_string(levels[level]);
     return list;
+}
+
+// The levels as saving writes them, a byte each.
+ProductionLevelValues SavedLevels(const Building& building) {
+    ProductionLevelValues levels{};
+    for (int level = 1; level <= ProductionLevels; ++level)
+        levels[size_t(level - 1)] = uint8_t(SavedProducedItem(building, level));
+    return levels;
 }
 
 std::string KindOf(int32_t kind) { return " for " + BuildingKindLabel(kind); }
 
-void CheckProduction(const Building& building, const std::array<int, ProductionLevels>& fileLevels,
-                     const std::string& object, Findings& findings) {
+void CheckProduction(const Building& building, const ProductionLevelValues& fileLevels, const std::string& object,
+                     Findings& findings) {
     const int32_t kind = building.kind;
     // The editor counts the levels that are not empty; one after an empty
     // level is then beyond the count, and saving moves or drops it.
     const auto firstEmpty = std::find(fileLevels.begin(), fileLevels.end(), 0);
-    if (std::any_of(firstEmpty, fileLevels.end(), [](int item) { return item != 0; })) {
-        std::vector<uint8_t> saved;
-        AppendBuildingRecord(saved, building);
-        findings.Error(object, "production levels " + LevelList(fileLevels.data()) + " have a gap: the editor takes " +
+    if (std::any_of(firstEmpty, fileLevels.end(), [](int32_t item) { return item != 0; })) {
+        findings.Error(object, "production levels " + LevelList(fileLevels) + " have a gap: the editor takes " +
                                    Plural(size_t(building.researchable), "level", "levels") +
-                                   " in use and saving writes " + LevelList(saved.data() + ProducedOffset, SlotSize));
+                                   " in use and saving writes " + LevelList(SavedLevels(building)));
     }
     findings.Range(object, "researchable", building.researchable, 0, MaxResearchable(kind), KindOf(kind));
     findings.Range(object, "researched", building.researched, 0, building.researchable,
@@ -228,10 +200,10 @@ bool Overlap(const Area& a, const Area& b) {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
 }
 
-void CheckBuildings(const EdtContents& edt, const std::vector<uint8_t>& bytes, const std::optional<MapHeader>& map,
-                    Findings& findings) {
-    for (size_t i = 0; i < edt.buildings.size(); ++i) {
-        const Building& building = edt.buildings[i];
+void CheckBuildings(std::span<const Building> buildings, const EdtReadReport& edt,
+                    const std::optional<MapHeader>& map, Findings& findings) {
+    for (size_t i = 0; i < buildings.size(); ++i) {
+        const Building& building = buildings[i];
         const std::string object = Numbered("building", i + 1);
         if (!IsKnownBuildingKind(building.kind)) {
             findings.Error(object, "kind " + std::to_string(building.kind) +
@@ -239,29 +211,29 @@ void CheckBuildings(const EdtContents& edt, const std::vector<uint8_t>& bytes, c
         } else {
             const int32_t highestSide = HasProduction(building.kind) ? NeutralSide : 1;
             findings.Range(object, "side", building.side, 0, highestSide, KindOf(building.kind));
-            if (HasProduction(building.kind)) CheckProduction(building, FileLevels(bytes, i), object, findings);
+            if (HasProduction(building.kind)) CheckProduction(building, edt.fileLevels.at(i), object, findings);
         }
         findings.Range(object, "satellite protection", building.satelliteProtection, 0, 1);
-        findings.Range(object, "health percent", building.healthPercent, 0, 100);
+        findings.Range(object, "health percent", building.healthPercent, 0, FullHealthPercent);
         if (map && (building.x + building.width > map->columns || building.y + building.height > map->rows))
             findings.Error(object, BuildingKindLabel(building.kind) + " at " + std::to_string(building.x) + ", " +
                                        std::to_string(building.y) + " covers " + std::to_string(building.width) +
                                        " x " + std::to_string(building.height) + " cells and reaches past the " +
                                        std::to_string(map->columns) + " x " + std::to_string(map->rows) + " map");
     }
-    for (size_t i = 0; i < edt.buildings.size(); ++i)
+    for (size_t i = 0; i < buildings.size(); ++i)
         for (size_t j = 0; j < i; ++j) {
-            const Building& a = edt.buildings[i];
-            const Building& b = edt.buildings[j];
+            const Building& a = buildings[i];
+            const Building& b = buildings[j];
             if (Overlap({a.x, a.y, a.width, a.height}, {b.x, b.y, b.width, b.height}))
                 findings.Warning(Numbered("building", i + 1), "overlaps building " + std::to_string(j + 1));
         }
 }
 
-void CheckUnits(const EdtContents& edt, const std::optional<MapHeader>& map, Findings& findings) {
+void CheckUnits(std::span<const Unit> units, const std::optional<MapHeader>& map, Findings& findings) {
     std::map<std::pair<int32_t, int32_t>, size_t> firstOnCell;
-    for (size_t i = 0; i < edt.units.size(); ++i) {
-        const Unit& unit = edt.units[i];
+    for (size_t i = 0; i < units.size(); ++i) {
+        const Unit& unit = units[i];
         const std::string object = Numbered("unit", i + 1);
         const bool knownKind = (unit.kind >= FirstFamilyUnitKind && unit.kind <= LastFamilyUnitKind) ||
                                (unit.kind >= FirstSingleUnitKind && unit.kind <= LastSingleUnitKind);
@@ -278,45 +250,54 @@ void CheckUnits(const EdtContents& edt, const std::optional<MapHeader>& map, Fin
     }
 }
 
-void CheckEdt(const LevelFileBytes& edt, const std::optional<MapHeader>& map, std::vector<Finding>& list) {
-    Findings findings{list, edt.path};
-    const std::vector<uint8_t>& bytes = *edt.bytes;
-    const EdtLayout layout = CheckEdtLayout(bytes, findings);
-    if (!layout.headerWhole) return;
-    const EdtContents contents = ParseEdt(bytes);
-    CheckMission(contents.info, findings);
-    if (contents.buildings.size() > size_t(MostBuildings))
-        findings.Error(Plural(contents.buildings.size(), "building", "buildings") + "; the editor keeps at most " +
+void CheckEdt(const EdtReadReport& edt, const Level& level, const std::string& path,
+              const std::optional<MapHeader>& map, std::vector<Finding>& list) {
+    Findings findings{list, path};
+    CheckEdtLayout(edt, findings);
+    if (edt.layout.ending == EdtEnding::HeaderCut) return;
+    CheckMission(level.levelInfo, findings);
+    const std::span<const Building> buildings = LevelBuildings(level);
+    const std::span<const Unit> units = LevelUnits(level);
+    if (buildings.size() > size_t(MostBuildings))
+        findings.Error(Plural(buildings.size(), "building", "buildings") + "; the editor keeps at most " +
                        std::to_string(MostBuildings));
-    if (contents.units.size() > size_t(MostUnits))
-        findings.Error(Plural(contents.units.size(), "unit", "units") + "; the editor keeps at most " +
+    if (units.size() > size_t(MostUnits))
+        findings.Error(Plural(units.size(), "unit", "units") + "; the editor keeps at most " +
                        std::to_string(MostUnits));
-    CheckBuildings(contents, bytes, map, findings);
-    CheckUnits(contents, map, findings);
+    CheckBuildings(buildings, edt, map, findings);
+    CheckUnits(units, map, findings);
 }
 
+// A file of the pair as the check names it, and what it says when the file
+// could not be read.
+struct CheckedFile {
+    std::string path;
+    std::string unreadable;
+};
+
 // A file of the pair that cannot be checked: missing, or unreadable.
-bool Present(const LevelFileBytes& file, const LevelFileBytes& other, std::vector<Finding>& list) {
-    if (file.bytes) return true;
+bool Present(FileState state, const CheckedFile& file, const CheckedFile& other, std::vector<Finding>& list) {
+    if (state == FileState::Read) return true;
     Findings findings{list, file.path};
-    if (!file.unreadable.empty())
+    if (state == FileState::Unreadable)
         findings.Error(file.unreadable);
     else
         findings.Error("missing; the level has " + other.path + " but no " + file.path);
     return false;
 }
 
-LevelFileBytes ReadForCheck(const std::string& path) {
-    LevelFileBytes file{path, std::nullopt, ""};
-    std::error_code ignored;
-    if (!std::filesystem::exists(path, ignored)) return file;
-    std::vector<uint8_t> bytes;
-    std::string error;
-    if (ReadFileBytes(path, bytes, error))
-        file.bytes = std::move(bytes);
-    else
-        file.unreadable = error;
-    return file;
+std::vector<Finding> CheckRead(const LevelReadReport& report, const Level& level, const CheckedFile& map,
+                               const CheckedFile& edt) {
+    std::vector<Finding> list;
+    std::optional<MapHeader> header;
+    if (Present(report.map.file, map, edt, list)) header = CheckMap(report.map, map.path, list);
+    if (Present(report.edt.file, edt, map, list)) CheckEdt(report.edt, level, edt.path, header, list);
+    return list;
+}
+
+LevelFile FileOf(const LevelFileBytes& file) {
+    if (file.bytes) return {FileState::Read, "", *file.bytes};
+    return {file.unreadable.empty() ? FileState::Missing : FileState::Unreadable, "", {}};
 }
 
 }  // namespace
@@ -328,15 +309,16 @@ std::string FormatFinding(const Finding& finding) {
 }
 
 std::vector<Finding> CheckLevelBytes(const LevelFileBytes& map, const LevelFileBytes& edt) {
-    std::vector<Finding> list;
-    std::optional<MapHeader> header;
-    if (Present(map, edt, list)) header = CheckMap(map, list);
-    if (Present(edt, map, list)) CheckEdt(edt, header, list);
-    return list;
+    Level level;
+    const LevelReadReport report = ReadLevelPair(level, FileOf(map), FileOf(edt));
+    return CheckRead(report, level, {map.path, map.unreadable}, {edt.path, edt.unreadable});
 }
 
-std::vector<Finding> CheckLevel(const LevelPaths& paths) {
-    return CheckLevelBytes(ReadForCheck(paths.map), ReadForCheck(paths.edt));
+std::vector<Finding> CheckLevel(const LevelPairPaths& paths) {
+    Level level;
+    const LevelReadReport report = ReadLevelPair(level, paths);
+    return CheckRead(report, level, {paths.map, CannotReadText(paths.map, report.map.reason)},
+                     {paths.edt, CannotReadText(paths.edt, report.edt.reason)});
 }
 
 bool CheckFolder(const std::string& folder, FolderCheck& result, std::string& error) {
@@ -346,11 +328,8 @@ bool CheckFolder(const std::string& folder, FolderCheck& result, std::string& er
         error = "cannot check " + folder + ": " + (failure ? failure.message() : "not a folder");
         return false;
     }
-    for (int number = 0; number <= 23; ++number) {
-        char base[4];
-        std::snprintf(base, sizeof base, "M%02d", number);
-        const std::filesystem::path name = folder == "." ? std::filesystem::path(base) : std::filesystem::path(folder) / base;
-        const LevelPaths paths{name.string() + ".map", name.string() + ".edt"};
+    for (int32_t number = 0; number <= HighestLevelNumber; ++number) {
+        const LevelPairPaths paths = LevelPairIn(folder, number);
         std::error_code ignored;
         if (!std::filesystem::exists(paths.map, ignored) && !std::filesystem::exists(paths.edt, ignored)) continue;
         ++result.levels;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/level_tool/level_reading.h"
+#include "level/level_names.h"
 
 enum class Severity { Warning, Error };
 
@@ -35,7 +35,7 @@ struct LevelFileBytes {
 std::vector<Finding> CheckLevelBytes(const LevelFileBytes& map, const LevelFileBytes& edt);
 
 // Reads and checks one pair.
-std::vector<Finding> CheckLevel(const LevelPaths& paths);
+std::vector<Finding> CheckLevel(const LevelPairPaths& paths);
 
 struct FolderCheck {
     int levels = 0;  // pairs with at least one file present

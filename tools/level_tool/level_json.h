@@ -7,19 +7,19 @@
 #include <string_view>
 #include <vector>
 
-#include "tools/level_tool/level_reading.h"
+#include "level/level_data.h"
 
 inline constexpr char LevelJsonFormat[] = "tarnhold-level";
 inline constexpr int LevelJsonVersion = 1;
 
 // The whole document, one building, unit or terrain row to a line, ending in
 // a line feed.
-std::string LevelToJson(const LevelRecords& level);
+std::string LevelToJson(const Level& level);
 
 // What a JSON document brings: the level's .edt records and starting position,
 // and, when the document has its "map" section, the map size and terrain.
 struct LevelFromJsonResult {
-    LevelRecords level;
+    Level level;
     bool hasMap = false;
     // One line each, "path: what is wrong"; empty when the document is good.
     std::vector<std::string> errors;

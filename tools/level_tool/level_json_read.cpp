@@ -315,14 +315,17 @@ LevelFromJsonResult LevelFromJson(std::string_view text) {
         reader.Fail("version", "this tool reads version " + std::to_string(LevelJsonVersion) + ", found " +
                                    Describe(document["version"]));
     } else {
-        LevelRecords& level = result.level;
-        reader.Start(document["start"], "start", level.info);
-        reader.Mission(document["mission"], "mission", level.info);
-        reader.List(document["buildings"], "buildings", level.buildings, &Reader::OneBuilding);
-        reader.List(document["units"], "units", level.units, &Reader::OneUnit);
+        Level& level = result.level;
+        reader.Start(document["start"], "start", level.levelInfo);
+        reader.Mission(document["mission"], "mission", level.levelInfo);
+        std::vector<Building> buildings;
+        std::vector<Unit> units;
+        reader.List(document["buildings"], "buildings", buildings, &Reader::OneBuilding);
+        reader.List(document["units"], "units", units, &Reader::OneUnit);
+        SetLevelObjects(level, buildings, units);
         if (document.contains("map")) {
             result.hasMap = true;
-            reader.Map(document["map"], "map", level.grid);
+            reader.Map(document["map"], "map", level.mapGrid);
         }
     }
     result.errors = std::move(reader.errors);

@@ -123,19 +123,19 @@ void AppendLaidOut(std::string& out, const Json& value, int indent, bool inList)
 
 }  // namespace
 
-std::string LevelToJson(const LevelRecords& level) {
+std::string LevelToJson(const Level& level) {
     Json document = Json::object();
     document["format"] = LevelJsonFormat;
     document["version"] = LevelJsonVersion;
-    document["start"] = Json{{"x", level.info.startX}, {"y", level.info.startY}};
-    document["mission"] = MissionJson(level.info);
+    document["start"] = Json{{"x", level.levelInfo.startX}, {"y", level.levelInfo.startY}};
+    document["mission"] = MissionJson(level.levelInfo);
     Json buildings = Json::array();
-    for (const Building& building : level.buildings) buildings.push_back(BuildingJson(building));
+    for (const Building& building : LevelBuildings(level)) buildings.push_back(BuildingJson(building));
     document["buildings"] = std::move(buildings);
     Json units = Json::array();
-    for (const Unit& unit : level.units) units.push_back(UnitJson(unit));
+    for (const Unit& unit : LevelUnits(level)) units.push_back(UnitJson(unit));
     document["units"] = std::move(units);
-    document["map"] = MapJson(level.grid);
+    document["map"] = MapJson(level.mapGrid);
 
     std::string out;
     AppendLaidOut(out, document, 0, false);

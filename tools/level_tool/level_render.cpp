@@ -14,27 +14,20 @@ namespace {
 // The view and its last grid line, which the editor draws on the view's border.
 constexpr int ViewCanvasSize = MapViewSize + 1;
 
-void PublishLevel(const LevelRecords& level, int cellSize) {
-    ResetLevelRecords();
-    ResetEditorState();
-    currentLevel.mapGrid = level.grid;
-    currentLevel.levelInfo = level.info;
-    currentLevel.buildingCount = int32_t(level.buildings.size());
-    EnsureBuildingNumber(currentLevel.buildingCount);
-    std::copy(level.buildings.begin(), level.buildings.end(), currentLevel.buildings.begin() + 1);
-    currentLevel.unitCount = int32_t(level.units.size());
-    EnsureUnitNumber(currentLevel.unitCount);
-    std::copy(level.units.begin(), level.units.end(), currentLevel.units.begin() + 1);
-    editorState.mapLoaded = true;
-    editorState.edtLoaded = true;
-    editorState.cellSize = cellSize;
+// What the editor's state is right after loading the level at this zoom.
+EditorState LoadedState(int cellSize) {
+    EditorState state;
+    state.mapLoaded = true;
+    state.edtLoaded = true;
+    state.cellSize = cellSize;
+    return state;
 }
 
-void DrawView(Canvas& view, int32_t scrollX, int32_t scrollY) {
-    editorState.scrollX = scrollX;
-    editorState.scrollY = scrollY;
+void DrawView(Canvas& view, const Level& level, EditorState& state, int32_t scrollX, int32_t scrollY) {
+    state.scrollX = scrollX;
+    state.scrollY = scrollY;
     view.Fill(0);
-    DrawMapView(view, {currentLevel, editorState}, true);
+    DrawMapView(view, {level, state}, true);
 }
 
 }  // namespace
@@ -50,26 +43,26 @@ std::vector<int32_t> ViewStarts(int32_t mapCells, int32_t viewCells) {
     return starts;
 }
 
-Canvas RenderLevel(const LevelRecords& level, int cellSize, bool whole) {
+Canvas RenderLevel(const Level& level, int cellSize, bool whole) {
     if (cellSize != 10 && cellSize != 20 && cellSize != 40) return {};
-    PublishLevel(level, cellSize);
+    EditorState state = LoadedState(cellSize);
     Canvas view(ViewCanvasSize, ViewCanvasSize);
     if (!whole) {
-        DrawView(view, 0, 0);
+        DrawView(view, level, state, 0, 0);
         Canvas picture(MapViewSize, MapViewSize);
         picture.Blit(view, 0, 0);
         return picture;
     }
 
-    const int32_t cells = VisibleCells();
-    const int width = level.grid.columns * cellSize + 1;
-    const int height = level.grid.rows * cellSize + 1;
+    const int32_t cells = VisibleCellsOf(state);
+    const int width = level.mapGrid.columns * cellSize + 1;
+    const int height = level.mapGrid.rows * cellSize + 1;
     Canvas picture(width, height);
-    const std::vector<int32_t> columns = ViewStarts(level.grid.columns, cells);
-    const std::vector<int32_t> rows = ViewStarts(level.grid.rows, cells);
+    const std::vector<int32_t> columns = ViewStarts(level.mapGrid.columns, cells);
+    const std::vector<int32_t> rows = ViewStarts(level.mapGrid.rows, cells);
     for (size_t i = 0; i < rows.size(); ++i)
         for (size_t j = 0; j < columns.size(); ++j) {
-            DrawView(view, columns[j], rows[i]);
+            DrawView(view, level, state, columns[j], rows[i]);
             // This view fills the picture from its own share of the map: the
             // cells from j views in, which the view shows from `skip` cells in.
             const int left = int(j) * cells * cellSize, top = int(i) * cells * cellSize;

@@ -7,16 +7,13 @@
 #include <vector>
 
 #include "engine/canvas.h"
-#include "tools/level_tool/level_reading.h"
+#include "level/level_data.h"
 
 // The 640 by 640 pixels of the view at the map's top-left corner, or with
 // `whole` the whole map: columns x cellSize + 1 by rows x cellSize + 1 pixels,
 // the last grid lines included. A cell size other than 10, 20 or 40 gives an
 // empty canvas.
-//
-// The level goes into the editor's global records, which the drawing code
-// reads, and stays there.
-Canvas RenderLevel(const LevelRecords& level, int cellSize, bool whole);
+Canvas RenderLevel(const Level& level, int cellSize, bool whole);
 
 // The view's scroll positions that draw the whole map: the positions the
 // editor's scroll bars can reach, one view apart.

@@ -5,8 +5,9 @@
 
 #include <algorithm>
 #include <map>
+#include <span>
 
-#include "draw/kind_names.h"
+#include "level/kind_names.h"
 #include "tools/level_tool/kind_labels.h"
 
 namespace {
@@ -53,7 +54,7 @@ struct SideCounts {
 };
 
 template <typename Record>
-std::string CountTable(const char* title, const std::vector<Record>& records, int sides,
+std::string CountTable(const char* title, std::span<const Record> records, int sides,
                        const char* (*nameOf)(int32_t)) {
     std::string out = std::string(title) + ": " + std::to_string(records.size()) + "\n";
     if (records.empty()) return out;
@@ -79,18 +80,16 @@ std::string CountTable(const char* title, const std::vector<Record>& records, in
 
 }  // namespace
 
-std::string LevelSummary(const LevelRecords& level, const LevelPaths& paths) {
-    const LevelInfo& info = level.info;
+std::string LevelSummary(const Level& level, const LevelPairPaths& paths) {
+    const LevelInfo& info = level.levelInfo;
     std::string out = "Level " + paths.map + ", " + paths.edt + "\n";
-    out += "Map: " + std::to_string(level.grid.columns) + " x " + std::to_string(level.grid.rows) +
+    out += "Map: " + std::to_string(level.mapGrid.columns) + " x " + std::to_string(level.mapGrid.rows) +
            " cells, start at column " + std::to_string(info.startX) + ", row " + std::to_string(info.startY) + "\n\n";
 
     out += Row("", "side 0", "side 1");
     out += Row("credits", info.credits);
     out += Row("research points", info.researchPoints);
-    static const char* const AirForceNames[AirForceTypes] = {"bombers", "astral bombs", "troop transports",
-                                                             "chain bombing", "fighters"};
-    for (int type = 0; type < AirForceTypes; ++type) out += Row(AirForceNames[type], info.airForces[type]);
+    for (int type = 0; type < AirForceTypes; ++type) out += Row(AirForceLabels[type], info.airForces[type]);
     out += Row("PVT switch", info.pvtFlag);
     out += "  towers allowed\n";
     for (int tower = 0; tower < TowerKinds; ++tower) {
@@ -101,8 +100,8 @@ std::string LevelSummary(const LevelRecords& level, const LevelPaths& paths) {
         out += line + "  " + PlainKindName(BuildingKindName(kind)) + "\n";
     }
     out += "\nLimit: " + LimitText(info) + "\n\n";
-    out += CountTable("Buildings", level.buildings, 3, BuildingKindName);
+    out += CountTable("Buildings", LevelBuildings(level), 3, BuildingKindName);
     out += "\n";
-    out += CountTable("Units", level.units, 2, UnitKindName);
+    out += CountTable("Units", LevelUnits(level), 2, UnitKindName);
     return out;
 }

@@ -3,8 +3,9 @@
 
 #include <string>
 
-#include "tools/level_tool/level_reading.h"
+#include "level/level_data.h"
+#include "level/level_names.h"
 
 // Map size and start, both sides' mission values, the limit, and the buildings
 // and units counted by kind and side with their display names.
-std::string LevelSummary(const LevelRecords& level, const LevelPaths& paths);
+std::string LevelSummary(const Level& level, const LevelPairPaths& paths);

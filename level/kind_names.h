@@ -1,10 +1,8 @@
-// Object kind names and icons: what the panel's title row says for a kind code, and
-// which icon picture stands for a kind or produced-item code.
+// Object kind names: what the panel's title row says for a kind code, and what
+// the level tool calls it.
 #pragma once
 
 #include <cstdint>
-
-class Bitmap;
 
 // The title of a unit or building kind; a code without a name gets the overflow text.
 // The names keep the blanks and dots that pad them out, as the game's own texts do.
@@ -13,7 +11,3 @@ const char* BuildingKindName(int32_t kind);
 
 // What every unlisted code is called, unit or building.
 inline constexpr char UnknownKindName[] = "单位超载！！！";
-
-// The icon of a kind or produced-item code 0..46; null for any other code (a damaged
-// or foreign level can bring one) and for a slot the catalogue could not fill.
-const Bitmap* KindIcon(int32_t code);

@@ -1,14 +1,38 @@
-// Helpers for level file tests: .map bytes made to measure, and reading and
-// writing whole files in the test's folder.
+// Helpers for level tests: records and .map bytes made to measure, and
+// reading and writing whole files in the test's folder.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "level/level_data.h"
+
 using Bytes = std::vector<uint8_t>;
+
+// A building of `kind` as the kind command makes it, at column x, row y.
+inline Building BuildingOf(int32_t kind, int32_t x, int32_t y) {
+    Building building = DefaultBuilding();
+    ApplyBuildingKind(building, kind);
+    building.x = x;
+    building.y = y;
+    return building;
+}
+
+// A building's production levels 1..5.
+using Levels = std::array<int32_t, ProductionLevels>;
+
+inline Levels ProducedOf(const Building& building) {
+    return {building.produced[1], building.produced[2], building.produced[3], building.produced[4],
+            building.produced[5]};
+}
+inline Levels OffsetsOf(const Building& building) {
+    return {building.classOffset[1], building.classOffset[2], building.classOffset[3], building.classOffset[4],
+            building.classOffset[5]};
+}
 
 // A .map of columns x rows with the starting position in pixels; `cell` may
 // set the 17 bytes of each cell record (all zero otherwise). Every byte the

@@ -1,9 +1,7 @@
-// The display names of the object kinds, and the icon lookup by kind code.
-#include "draw/kind_names.h"
+// The display names of the object kinds.
+#include "level/kind_names.h"
 
 #include <cstddef>
-
-#include "draw/bitmap_catalogue.h"
 
 namespace {
 
@@ -65,8 +63,3 @@ const char* NameIn(const KindName (&table)[N], int32_t kind) {
 
 const char* UnitKindName(int32_t kind) { return NameIn(UnitKindNames, kind); }
 const char* BuildingKindName(int32_t kind) { return NameIn(BuildingKindNames, kind); }
-
-const Bitmap* KindIcon(int32_t code) {
-    if (code < 0 || code >= IconBitmapCount) return nullptr;
-    return iconBitmaps[code];
-}

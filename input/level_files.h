@@ -1,13 +1,15 @@
-// Loading and saving the level pair Mnn.map and Mnn.edt in the working folder,
-// with the messages the user sees, on top of the pure file formats.
+// The editor's load and save commands: the level pair Mnn.map and Mnn.edt in
+// the working folder, read and written through level/, with the flags, the
+// file names and the messages the user sees.
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 
+#include "level/level_names.h"
+
 // The names of the last load attempt: saving writes to these, whatever level
 // number is shown now. Empty before the first load.
-constexpr int LevelFileNameSize = 8;  // "M07.map" and its terminator
 extern char mapFileName[LevelFileNameSize];
 extern char edtFileName[LevelFileNameSize];
 // The last load found the .map but refused it (its size does not fit the
@@ -17,22 +19,15 @@ extern bool mapFileRefused;
 // Forgets the names and the refusal, as before the first load.
 void ResetLevelFileNames();
 
-// "M" + two digits of the level number + extension (".map" or ".edt").
-void BuildLevelFileName(char (&name)[LevelFileNameSize], int32_t levelNumber, const char* extension);
-
-// Reads the pair named by editorState.levelNumber: the .map into mapGrid and
-// the starting position, the .edt into levelInfo and the object tables. Either
-// file may be missing; each is reported and the other is still tried.
+// Reads the pair named by editorState.levelNumber into currentLevel: the .map
+// into the grid and the starting position, the .edt into the mission
+// information and the object tables. Either file may be missing; each is
+// reported and the other is still tried.
 void LoadLevel();
 
 // Patches the starting position into the .map and rewrites the .edt from
-// memory, as named by the last LoadLevel. Nothing in memory changes.
+// currentLevel, as named by the last LoadLevel. Nothing in memory changes.
 void SaveLevel();
-
-// Patches the starting position (in cells) into the .map at `path`, in place,
-// the four bytes saving writes and no others. False when the file does not
-// open for update, is shorter than its header, or a write fails.
-bool PatchMapFileStart(const char* path, int32_t startX, int32_t startY);
 
 // Texts of the level file messages.
 inline constexpr std::string_view MapOpenFailedText =

@@ -1,0 +1,25 @@
+#include "level/level_names.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+std::string LevelBaseName(int32_t levelNumber) {
+    char base[16];
+    std::snprintf(base, sizeof base, "M%02d", int(levelNumber));
+    return base;
+}
+
+void BuildLevelFileName(char (&name)[LevelFileNameSize], int32_t levelNumber, const char* extension) {
+    const std::string text = LevelBaseName(levelNumber) + std::string(extension).substr(0, 4);
+    const size_t length = std::min(text.size(), sizeof name - 1);
+    std::memcpy(name, text.data(), length);
+    name[length] = '\0';
+}
+
+LevelPairPaths LevelPairIn(const std::string& folder, int32_t levelNumber) {
+    const std::string base = LevelBaseName(levelNumber);
+    const std::string name = folder == "." ? base : (std::filesystem::path(folder) / base).string();
+    return {name + ".map", name + ".edt"};
+}
