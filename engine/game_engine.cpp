@@ -1,6 +1,7 @@
 // GameEngine: window creation, event routing, the frame rule and the joystick poll.
 #include "engine/game_engine.h"
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 
@@ -76,10 +77,11 @@ void GameEngine::RouteEvent(const platform::Event& event) {
     using platform::EventType;
     switch (event.type) {
     case EventType::Close:
-        // The window is destroyed without a question; nothing is saved.
+        // The window is destroyed without a question; nothing is saved. The end
+        // hook may delete this engine: nothing may follow it.
         platform::DestroyMainWindow();
         hooks.onEnd();
-        break;
+        return;
     case EventType::Activate:
         hooks.onActivate(window);
         SetAsleep(false);
@@ -95,14 +97,37 @@ void GameEngine::RouteEvent(const platform::Event& event) {
         platform::Present(paintSurface);
         break;
     case EventType::MouseDown:
+        // Held from before the hook runs: the press may open a message box.
+        (event.leftButton ? leftHeld : rightHeld) = true;
         hooks.onMouseDown(event.x, event.y, event.leftButton);
         break;
     case EventType::MouseUp:
+        (event.leftButton ? leftHeld : rightHeld) = false;
         hooks.onMouseUp(event.x, event.y, event.leftButton);
         break;
     case EventType::MouseMove:
         hooks.onMouseMove(event.x, event.y);
         break;
+    }
+    DeliverReleasesLostInMessageBoxes();
+}
+
+void GameEngine::DeliverReleasesLostInMessageBoxes() {
+    platform::MouseState mouse;
+    // A release handed over here could open a box in turn, hence the loop.
+    while (platform::TakeMouseAfterMessageBox(mouse)) {
+        // A release arrives only over the client area: the pointer counts where
+        // it is, brought to the nearest client pixel.
+        const int x = std::clamp(mouse.x, 0, std::max(width - 1, 0));
+        const int y = std::clamp(mouse.y, 0, std::max(height - 1, 0));
+        if (leftHeld && !mouse.leftDown) {
+            leftHeld = false;
+            hooks.onMouseUp(x, y, true);
+        }
+        if (rightHeld && !mouse.rightDown) {
+            rightHeld = false;
+            hooks.onMouseUp(x, y, false);
+        }
     }
 }
 
@@ -111,6 +136,7 @@ bool GameEngine::RunFrameIfDue(uint32_t now) {
     hooks.onKeys();
     PollJoystick();
     hooks.onFrame();
+    DeliverReleasesLostInMessageBoxes();
     return true;
 }
 

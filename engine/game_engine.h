@@ -109,8 +109,15 @@ private:
     uint32_t joystickId = 0;
     JoystickTrip joystickTrip;
 
+    // Hands the hooks the release of a button they were told went down, when a
+    // message box that has just closed swallowed it.
+    void DeliverReleasesLostInMessageBoxes();
+
     EngineHooks hooks;
     FrameClock frameClock;
+    // The buttons the hooks last heard go down and not yet up.
+    bool leftHeld = false;
+    bool rightHeld = false;
     bool quitRequested = false;
     Canvas paintSurface;  // what the system's paint requests draw into
 };

@@ -51,6 +51,20 @@ enum class MessageAnswer { Ok, Cancel };
 // A modal message box owned by the main window; no frame runs until it is answered.
 MessageAnswer ShowMessageBox(std::string_view text, std::string_view caption, MessageButtons buttons);
 
+// The mouse as the system has it, whatever events the window was given: the
+// buttons, and the pointer in client coordinates, which may lie outside the
+// client area.
+struct MouseState {
+    bool leftDown = false, rightDown = false;
+    int x = 0, y = 0;
+};
+// A button released while a message box is up reaches no window of ours (the
+// box takes the input, or the system gives its disabled owner none), so the
+// backend reads the mouse as each box closes. True once for each box closed
+// since the last call, with the reading of the last one. A button whose release
+// is still on its way to the main window reads as down: it is not lost.
+bool TakeMouseAfterMessageBox(MouseState& mouse);
+
 // The keys the editor polls, as GetAsyncKeyState would see them.
 enum class Key { Left, Up, Right, Down, KeypadPlus, KeypadMinus };
 bool IsKeyDown(Key key);

@@ -11,9 +11,10 @@ namespace platform {
 // temporary file in the same folder, every write is checked, the file is
 // flushed to the disk, and then it takes the place of the old one in one step.
 // On any failure the old file is left byte for byte as it was, the temporary
-// file is removed, and the result is false. A file that exists but may not be
-// written (no write permission in its mode bits, or none for this user) is
-// refused untouched, since replacing it would get round its protection.
+// file is removed, and the result is false; on POSIX systems errno says why.
+// A file that exists but may not be written (no write permission in its mode
+// bits, or none for this user) is refused untouched, since replacing it would
+// get round its protection.
 bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes);
 
 // Test seam: makes ReplaceFileDurably fail at a chosen step. Writes go out in

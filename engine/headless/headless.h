@@ -27,6 +27,12 @@ void PushEvent(const platform::Event& event);
 // before the inputs after it.
 void PushKeyChange(platform::Key key, bool down);
 void PushPause(uint32_t ms);
+// In the same queue: the real mouse does what a mouse `event` says (the pointer
+// moves, a button goes down or up), and no window of ours is told, as when it
+// happens while a message box is up. A message box takes the ones at the front
+// of the queue as it opens: they happen while it is up. The mouse events
+// handed to the program move the real mouse as well.
+void PushUnseen(const platform::Event& event);
 void SetTicks(uint32_t ticks);
 void SetKeyDown(platform::Key key, bool down);
 // Answers for the coming message boxes, in order; OK once they run out.

@@ -8,11 +8,12 @@
 
 namespace {
 
-// One entry of the input queue: an event, a key going down or up, or a pause
-// during which time passes and frames run. Key changes and pauses let a
-// script hold a key for a while between two events.
+// One entry of the input queue: an event, a key going down or up, a pause
+// during which time passes and frames run, or a change of the real mouse that
+// no window sees. Key changes and pauses let a script hold a key for a while
+// between two events.
 struct QueuedInput {
-    enum class What { Event, KeyChange, Pause } what = What::Event;
+    enum class What { Event, KeyChange, Pause, Unseen } what = What::Event;
     platform::Event event{};
     platform::Key key = platform::Key::Left;
     bool down = false;
@@ -34,9 +35,22 @@ struct HeadlessMachine {
     bool creationFails = false;
     bool closeArmed = false;
     uint32_t closeAt = 0;
+    platform::MouseState mouse;
+    bool boxClosed = false;
+    platform::MouseState mouseAfterBox;
 };
 
 HeadlessMachine machine;
+
+void MoveRealMouse(const platform::Event& event) {
+    using platform::EventType;
+    if (event.type != EventType::MouseDown && event.type != EventType::MouseUp && event.type != EventType::MouseMove)
+        return;
+    machine.mouse.x = event.x;
+    machine.mouse.y = event.y;
+    if (event.type != EventType::MouseMove)
+        (event.leftButton ? machine.mouse.leftDown : machine.mouse.rightDown) = event.type == EventType::MouseDown;
+}
 
 }  // namespace
 
@@ -59,6 +73,12 @@ void PushPause(uint32_t ms) {
     QueuedInput input;
     input.what = QueuedInput::What::Pause;
     input.pauseMs = ms;
+    machine.queue.push_back(input);
+}
+void PushUnseen(const platform::Event& event) {
+    QueuedInput input;
+    input.what = QueuedInput::What::Unseen;
+    input.event = event;
     machine.queue.push_back(input);
 }
 void SetTicks(uint32_t ticks) { machine.ticks = ticks; }
@@ -101,6 +121,11 @@ bool WaitEvent(Event& event, uint32_t timeoutMs) {
             machine.queue.pop_front();
             continue;
         }
+        if (next.what == QueuedInput::What::Unseen) {
+            MoveRealMouse(next.event);
+            machine.queue.pop_front();
+            continue;
+        }
         if (next.what == QueuedInput::What::Pause) {
             if (!next.pauseStarted) {
                 next.pauseStarted = true;
@@ -117,6 +142,7 @@ bool WaitEvent(Event& event, uint32_t timeoutMs) {
         }
         event = next.event;
         machine.queue.pop_front();
+        MoveRealMouse(event);
         return true;
     }
     if (machine.closeArmed) {
@@ -139,10 +165,23 @@ void Present(const Canvas& frame) {
 
 MessageAnswer ShowMessageBox(std::string_view text, std::string_view caption, MessageButtons buttons) {
     machine.messages.push_back({std::string(text), std::string(caption), buttons});
+    while (!machine.queue.empty() && machine.queue.front().what == QueuedInput::What::Unseen) {
+        MoveRealMouse(machine.queue.front().event);
+        machine.queue.pop_front();
+    }
+    machine.boxClosed = true;
+    machine.mouseAfterBox = machine.mouse;
     if (machine.answers.empty()) return MessageAnswer::Ok;
     const MessageAnswer answer = machine.answers.front();
     machine.answers.pop_front();
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : answer;
+}
+
+bool TakeMouseAfterMessageBox(MouseState& mouse) {
+    if (!machine.boxClosed) return false;
+    machine.boxClosed = false;
+    mouse = machine.mouseAfterBox;
+    return true;
 }
 
 bool IsKeyDown(Key key) { return machine.keys[int(key)]; }

@@ -38,8 +38,9 @@ bool RenameOver(const std::string& from, const char* to) {
 }
 
 bool MayBeWritten(const struct stat& status, const char* path) {
-    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return false;
-    return access(path, W_OK) == 0;
+    if ((status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) != 0) return access(path, W_OK) == 0;
+    errno = EACCES;
+    return false;
 }
 
 // The new file gets the old one's permissions, or those a newly created file
@@ -68,10 +69,17 @@ void SyncFolderOf(const char* path) {
 namespace platform {
 
 bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
-    if (path == nullptr || *path == '\0') return false;
+    if (path == nullptr || *path == '\0') {
+        errno = ENOENT;
+        return false;
+    }
     struct stat old {};
     const bool replacing = stat(path, &old) == 0;
-    if (replacing && (!S_ISREG(old.st_mode) || !MayBeWritten(old, path))) return false;
+    if (replacing && !S_ISREG(old.st_mode)) {
+        errno = S_ISDIR(old.st_mode) ? EISDIR : EPERM;
+        return false;
+    }
+    if (replacing && !MayBeWritten(old, path)) return false;
 
     std::string temporary = std::string(path) + ".XXXXXX";
     const int fd = mkstemp(temporary.data());

@@ -73,6 +73,35 @@ int ButtonAt(const BoxLayout& layout, int x, int y) {
     return -1;
 }
 
+// The mouse as the last box closed, until the engine takes it.
+bool boxClosed = false;
+platform::MouseState mouseAfterBox;
+
+// A release of `button` that SDL has read for the main window but not yet handed
+// out: it arrives, so it is not lost.
+bool ReleaseQueued(Uint32 mainId, Uint8 button) {
+    SDL_Event events[32];
+    const int count = SDL_PeepEvents(events, 32, SDL_PEEKEVENT, SDL_MOUSEBUTTONUP, SDL_MOUSEBUTTONUP);
+    for (int i = 0; i < count; ++i)
+        if (events[i].button.windowID == mainId && events[i].button.button == button) return true;
+    return false;
+}
+
+// The box dropped the main window's events, releases among them; SDL's button
+// state still took them in as it read them. The pointer's position SDL keeps is
+// relative to the window that had it last, so it is asked of the system instead.
+void NoteMouseAfterBox(Uint32 mainId) {
+    const Uint32 buttons = SDL_GetMouseState(nullptr, nullptr);
+    int screenX = 0, screenY = 0, clientX = 0, clientY = 0;
+    SDL_GetGlobalMouseState(&screenX, &screenY);
+    if (sdl::mainWindow != nullptr) SDL_GetWindowPosition(sdl::mainWindow, &clientX, &clientY);
+    mouseAfterBox.leftDown = (buttons & SDL_BUTTON_LMASK) != 0 || ReleaseQueued(mainId, SDL_BUTTON_LEFT);
+    mouseAfterBox.rightDown = (buttons & SDL_BUTTON_RMASK) != 0 || ReleaseQueued(mainId, SDL_BUTTON_RIGHT);
+    mouseAfterBox.x = screenX - clientX;
+    mouseAfterBox.y = screenY - clientY;
+    boxClosed = true;
+}
+
 }  // namespace
 
 namespace platform {
@@ -155,12 +184,20 @@ MessageAnswer ShowMessageBox(std::string_view text, std::string_view caption, Me
     }
     SDL_DestroyWindow(box);
     if (sdl::mainWindow != nullptr) sdl::FocusWindow(sdl::mainWindow);
+    NoteMouseAfterBox(mainId);
     if (quitAsked) {
         SDL_Event quit{};
         quit.type = SDL_QUIT;
         SDL_PushEvent(&quit);
     }
     return answer;
+}
+
+bool TakeMouseAfterMessageBox(MouseState& mouse) {
+    if (!boxClosed) return false;
+    boxClosed = false;
+    mouse = mouseAfterBox;
+    return true;
 }
 
 }  // namespace platform

@@ -24,6 +24,9 @@ std::wstring Widen(std::string_view utf8);
 
 // Hands a translated window message to the engine's loop (see WaitEvent).
 void QueueEvent(const platform::Event& event);
+// True while a release of that button is on its way to the engine: queued for
+// it, or still a message in the thread's queue.
+bool ReleaseWaiting(bool leftButton);
 
 // Draws the part `area` of the frame last presented onto `target`: what a paint
 // request shows at once, before the editor paints again.

@@ -144,6 +144,14 @@ std::wstring Widen(std::string_view utf8) {
 
 void QueueEvent(const platform::Event& event) { pendingEvents.push_back(event); }
 
+bool ReleaseWaiting(bool leftButton) {
+    for (const platform::Event& event : pendingEvents)
+        if (event.type == platform::EventType::MouseUp && event.leftButton == leftButton) return true;
+    const UINT release = leftButton ? WM_LBUTTONUP : WM_RBUTTONUP;
+    MSG message;
+    return mainWindow != nullptr && PeekMessageW(&message, mainWindow, release, release, PM_NOREMOVE);
+}
+
 }  // namespace win32
 
 namespace platform {

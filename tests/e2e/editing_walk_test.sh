@@ -100,14 +100,15 @@ click() {
 park() { [ "$pointer" = "655 680" ] || move 655 680; }
 
 # save_answering_ok: "保存修改地图" opens the notice, answered with Return. The
-# button's release falls into the box, which drops it, so only the press
-# reaches the editor.
+# button's release falls into the box, which drops it; the editor learns of it
+# as the box closes.
 save_answering_ok() {
     local point
     point=$(control_centre 49)
     [ "$pointer" = "$point" ] || move $point
     echo "down $pointer left" >>"$script"
     echo "answer ok" >>"$script"
+    echo "unseen up $pointer left" >>"$script"
     send_input
     xdotool click 1
     local box

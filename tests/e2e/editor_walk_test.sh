@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # A walk through the real editor window on a demo level: pick level 2 and load it,
 # check the terrain, objects and grid it draws against the level's own records,
-# drag a unit to another cell, save, check the bytes written, and compare the
-# window with the headless render of the same input, pixel for pixel.
+# drag a unit to another cell, save, check the bytes written, then at once drag a
+# building and save again; and compare the window with the headless render of the
+# same input, pixel for pixel.
 #
 # Every input goes through step functions that drive the window with xdotool and
 # write the same input to a script for headless-render, so the two see one
@@ -73,12 +74,13 @@ up() { echo "up $last_move left" >>"$script"; xdotool mouseup 1; }
 press() { move "$1" "$2"; down; up; }
 
 # press_answering_ok X Y: a press that opens a message box, answered with Return.
-# The button's release falls into the box, which drops it, so only the press
-# reaches the editor.
+# The button's release falls into the box, which drops it; the editor learns of
+# it as the box closes.
 press_answering_ok() {
     move "$1" "$2"
     echo "down $last_move left" >>"$script"
     echo "answer ok" >>"$script"
+    echo "unseen up $last_move left" >>"$script"
     xdotool click 1
     local box
     box=$(wait_for_window "$MESSAGE_BOX_TITLE" 10) || { fail "no message box after the press at $1,$2"; return; }
@@ -139,6 +141,27 @@ for file in "$base.map" "$base.edt"; do
     cmp -s "$workdir/real/$file" "$workdir/saved.level/$file" || fail "the window and the headless editor saved different $file"
 done
 check_probes "$workdir/saved.png" moved
+
+# Straight after the notice, as a modder goes on: hover a building (two
+# movements inside its top-left cell), drag it by that cell, and save again. The
+# first press must take it.
+read -r _ building from_x from_y to_x to_y slot_x slot_y < <(grep '^drag-building ' "$workdir/probes")
+move $(cell_point "$from_x" "$from_y" 4)
+move $(cell_point "$from_x" "$from_y" 5)
+down
+move $(cell_point "$to_x" "$to_y" 5)
+up
+press_answering_ok 870 680
+record=$(( 376 + 76 * (building - 1) ))
+read -r saved_x saved_y < <(od -An -td4 -j $((record + 64)) -N 8 "$workdir/real/$base.edt")
+[ "${saved_x:-}/${saved_y:-}" = "$slot_x/$slot_y" ] \
+    || fail "building $building saved with x ${saved_x:-none} and y ${saved_y:-none}, not $slot_x and $slot_y:" \
+            "the press after the notice did not drag it"
+window_matches_render resaved
+for file in "$base.map" "$base.edt"; do
+    cmp -s "$workdir/real/$file" "$workdir/resaved.level/$file" \
+        || fail "the window and the headless editor saved different $file the second time"
+done
 
 close_window "$window"
 wait_for_exit "$editor_pid" 10 || fail "the editor did not exit after closing"

@@ -7,6 +7,8 @@
 //   move X Y                 the pointer moved to client pixel (X, Y)
 //   down X Y left|right      a button went down there
 //   up X Y left|right        a button went up there
+//   unseen move|down|up ...  the same, where no window of ours sees it: over a
+//                            message box, which takes it while it is up
 //   answer ok|cancel         the answer to the next message box
 //   activate                 the window gained the input focus, so frames run
 //   keydown KEY, keyup KEY   a key went down or up; KEY is Left, Right, Up,
@@ -87,7 +89,9 @@ bool ReadScriptLine(const std::string& line) {
     std::istringstream words(line);
     std::string verb;
     if (!(words >> verb) || verb[0] == '#') return true;
-    if (verb != "move" && verb != "down" && verb != "up") return ReadOtherLine(verb, words);
+    const bool unseen = verb == "unseen";
+    if (unseen && !(words >> verb)) return false;
+    if (verb != "move" && verb != "down" && verb != "up") return !unseen && ReadOtherLine(verb, words);
     platform::Event event;
     if (!(words >> event.x >> event.y)) return false;
     if (verb == "move") {
@@ -99,7 +103,7 @@ bool ReadScriptLine(const std::string& line) {
     }
     std::string extra;
     if (words >> extra) return false;
-    headless::PushEvent(event);
+    unseen ? headless::PushUnseen(event) : headless::PushEvent(event);
     return true;
 }
 

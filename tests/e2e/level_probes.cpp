@@ -6,6 +6,10 @@
 //   probe X Y R,G,B WHAT        a pixel of the loaded view
 //   drag UNIT FROMX FROMY TOX TOY
 //   moved X Y R,G,B WHAT        a pixel once that unit stands on TOX, TOY, selected
+//   drag-building BUILDING FROMX FROMY TOX TOY SLOTX SLOTY
+//                               then a building to grab by its top-left cell and
+//                               drag to free cells, and the x and y slots its
+//                               record holds there
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -168,6 +172,43 @@ bool ChooseDrag(const ProbeLevel& level, int& unitIndex, int& toColumn, int& toR
     return false;
 }
 
+// A building whose top-left cell shows it, and free cells a few cells away
+// where its whole footprint fits in the view.
+bool ChooseBuildingDrag(const ProbeLevel& level, int& buildingIndex, int& toColumn, int& toRow) {
+    const int columns = std::min(level.grid.columns, ViewCells), rows = std::min(level.grid.rows, ViewCells);
+    const auto fits = [&](int index, int column, int row) {
+        const Building& b = level.buildings[size_t(index)];
+        if (column < 1 || row < 1 || column + b.width > columns || row + b.height > rows) return false;
+        for (int r = row; r < row + b.height; ++r)
+            for (int c = column; c < column + b.width; ++c) {
+                const int building = TopBuildingAt(level, c, r);
+                if (TopUnitAt(level, c, r) >= 0 || (building >= 0 && building != index)) return false;
+            }
+        return true;
+    };
+    for (size_t i = 0; i < level.buildings.size(); ++i) {
+        const Building& b = level.buildings[i];
+        if (b.x < 1 || b.y < 1 || b.x + b.width > columns || b.y + b.height > rows) continue;
+        if (TopUnitAt(level, b.x, b.y) >= 0 || TopBuildingAt(level, b.x, b.y) != int(i)) continue;
+        for (int row = 1; row < rows; ++row) {
+            for (int column = 1; column < columns; ++column) {
+                if (std::abs(column - b.x) + std::abs(row - b.y) < 6 || !fits(int(i), column, row)) continue;
+                buildingIndex = int(i);
+                toColumn = column;
+                toRow = row;
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+// The 4-byte slot at `offset` of a record, little-endian and signed.
+int32_t SlotOf(const std::vector<uint8_t>& record, size_t offset) {
+    return int32_t(uint32_t(record[offset]) | uint32_t(record[offset + 1]) << 8 | uint32_t(record[offset + 2]) << 16 |
+                   uint32_t(record[offset + 3]) << 24);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -210,5 +251,18 @@ int main(int argc, char** argv) {
     PrintCentre("moved", level, fromColumn, fromRow, "the dragged unit's old cell");
     PrintCentre("moved", level, toColumn, toRow, "the dragged unit's new cell");
     Print("moved", toColumn * CellSize + 1, toRow * CellSize + 5, Red, "the selected unit's outline");
+
+    int buildingIndex = 0;
+    if (!ChooseBuildingDrag(level, buildingIndex, toColumn, toRow)) {
+        std::fprintf(stderr, "level-probes: no building of %s can be dragged to free cells\n", base);
+        return 1;
+    }
+    Building& building = level.buildings[size_t(buildingIndex)];
+    std::printf("drag-building %d %d %d %d %d", buildingIndex + 1, building.x, building.y, toColumn, toRow);
+    building.x = toColumn;
+    building.y = toRow;
+    std::vector<uint8_t> record;
+    AppendBuildingRecord(record, building);
+    std::printf(" %d %d\n", SlotOf(record, 64), SlotOf(record, 68));
     return 0;
 }

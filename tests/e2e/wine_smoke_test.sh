@@ -4,10 +4,10 @@
 # 695 client area showing exactly the first frame the headless build renders, and
 # stays idle. Driven through the level buttons and "载入地图", it shows the level as
 # the headless build does after the same input; a unit dragged and the level saved
-# with "保存修改地图", it writes the bytes the Linux build writes; closed, it exits
-# with code 0. Its message boxes show their Chinese captions and answer OK to Return
-# and Cancel to Escape, and its durable replace of a file keeps the old file whenever
-# a step fails. Its bitmap resources are the pictures the other builds embed.
+# with "保存修改地图", then at once a building dragged and the level saved again, it
+# writes the bytes the Linux build writes; closed, it exits with code 0. Its message
+# boxes show their Chinese captions and answer OK to Return and Cancel to Escape,
+# and its durable replace of a file keeps the old file whenever a step fails. Its bitmap resources are the pictures the other builds embed.
 set -u
 . "${PROJECT_ROOT:?}/tools/x11_session.sh"
 . "${PROJECT_ROOT}/tools/wine_session.sh"
@@ -73,8 +73,9 @@ base=$(printf 'M%02d' "$level")
 od -An -v -tx1 "$workdir/demo/$base.edt" | grep -qw 1a || { echo "FAIL: the demo $base.edt holds no byte 0x1A"; exit 1; }
 "${LEVEL_PROBES:?}" "$workdir/demo" "$level" >"$workdir/probes" || { echo "FAIL: no probes for $base"; exit 1; }
 read -r _ _ from_x from_y to_x to_y < <(grep '^drag ' "$workdir/probes")
-read -r hover_x hover_y < <(sed -n 's/^probe .* unit [0-9]* of side 1 at cell \([0-9]*\),\([0-9]*\)$/\1 \2/p' "$workdir/probes")
-[ -n "${to_y:-}" ] && [ -n "${hover_y:-}" ] || { echo "FAIL: $base has no unit to drag and another to point at"; exit 1; }
+read -r _ building building_x building_y building_to_x building_to_y slot_x slot_y \
+    < <(grep '^drag-building ' "$workdir/probes")
+[ -n "${to_y:-}" ] && [ -n "${slot_y:-}" ] || { echo "FAIL: $base has no unit and no building to drag"; exit 1; }
 for folder in Levels headless; do
     mkdir "$workdir/$folder" && cp "$workdir/demo/$base.map" "$workdir/demo/$base.edt" "$workdir/$folder/" || exit 1
 done
@@ -196,35 +197,56 @@ down
 move $(cell_point "$to_x" "$to_y" 5)
 up
 
-# "保存修改地图": the level is written before its notice comes up. The button's
-# release falls into the notice, which drops it, so only the press reaches the
-# editor. The keyboard follows the pointer onto the notice, and Return answers it.
-move 870 680
-echo "down $last_move left" >>"$script"
-echo "answer ok" >>"$script"
-xdotool mousedown 1
-if box=$(wait_for_window "$MESSAGE_BOX_TITLE" 10); then
+# save_answering_return: "保存修改地图", whose notice is answered with Return. The
+# level is written before the notice comes up. The button's release falls into
+# the notice, which drops it, and the keyboard follows the pointer onto the
+# notice; the editor learns where both went as the notice closes.
+save_answering_return() {
+    [ "$last_move" = "870 680" ] || move 870 680
+    echo "down $last_move left" >>"$script"
+    echo "answer ok" >>"$script"
+    xdotool mousedown 1
+    local box X Y WIDTH HEIGHT SCREEN
+    if ! box=$(wait_for_window "$MESSAGE_BOX_TITLE" 10); then
+        xdotool mouseup 1
+        fail "no notice after the save"
+        return
+    fi
     xdotool mouseup 1
+    echo "unseen up $last_move left" >>"$script"
     eval "$(xdotool getwindowgeometry --shell "$box")"
     point_at $((X + WIDTH / 2)) $((Y + 10))
+    last_move="$((X + WIDTH / 2 - client_left)) $((Y + 10 - client_top))"
+    echo "unseen move $last_move" >>"$script"
     xdotool key Return
-    deadline=$(( $(date +%s) + 10 ))
+    local deadline=$(( $(date +%s) + 10 ))
     while message_box_up "$box" && [ "$(date +%s)" -le "$deadline" ]; do sleep 0.05; done
     ! message_box_up "$box" || fail "the save notice did not close on Return"
-else
-    xdotool mouseup 1
-    fail "no notice after the save"
-fi
-# Back from the notice, the window learns where the pointer went or not, as it
-# happens; two movements into another unit's cell settle the hover either way,
-# and that unit shows as hovered only while the editor knows the button is up.
-move $(cell_point "$hover_x" "$hover_y" 4)
-move $(cell_point "$hover_x" "$hover_y" 5)
+}
+save_answering_return
+# Straight after the notice, as a modder goes on: hover a building (two
+# movements inside its top-left cell), drag it by that cell, and save again.
+# Back from the notice the window may or may not learn where the pointer went;
+# the two movements settle the hover either way. The first press must take it.
+move $(cell_point "$building_x" "$building_y" 4)
+move $(cell_point "$building_x" "$building_y" 5)
+down
+move $(cell_point "$building_to_x" "$building_to_y" 5)
+up
+save_answering_return
+# Two movements beside every control settle the hover again.
+move 655 680
+move 656 680
+record=$(( 376 + 76 * (building - 1) ))
+read -r saved_x saved_y < <(od -An -td4 -j $((record + 64)) -N 8 "$workdir/Levels/$base.edt")
+[ "${saved_x:-}/${saved_y:-}" = "$slot_x/$slot_y" ] \
+    || fail "building $building saved with x ${saved_x:-none} and y ${saved_y:-none}, not $slot_x and $slot_y:" \
+            "the press after the notice did not drag it"
 "$HEADLESS_RENDER" "$workdir/headless" "$script" "$workdir/saved.ppm" >"$workdir/saved.messages" \
     || fail "headless-render failed for the saved level"
-[ "$(cat "$workdir/saved.messages")" = "message: 是否保存" ] \
+[ "$(cat "$workdir/saved.messages")" = "$(printf 'message: 是否保存\nmessage: 是否保存')" ] \
     || fail "the headless editor showed: $(cat "$workdir/saved.messages")"
-# The headless editor saved the moved unit; the .exe saved the same bytes.
+# The headless editor saved the moved objects; the .exe saved the same bytes.
 cmp -s "$workdir/demo/$base.edt" "$workdir/headless/$base.edt" \
     && fail "the headless editor's saved $base.edt still equals the demo level's"
 for file in "$base.map" "$base.edt"; do

@@ -337,4 +337,40 @@ TEST_F(MouseEditing, PointerBeyondTheWindowCountsAsItsEdge) {
     EXPECT_EQ(currentLevel.units[1].y, 0);
 }
 
+
+// "载入地图" with no level files opens a message box for each; the button goes
+// up while they are up, where no window is told, or only after them.
+TEST_F(MouseEditing, AReleaseLostInAMessageBoxIsHandedOverWhenItCloses) {
+    using platform::EventType;
+    const Rect load = RectOf(10);
+    const int x = (load.left + load.right) / 2, y = (load.top + load.bottom) / 2;
+    const struct {
+        const char* name;
+        std::vector<platform::Event> whileTheBoxIsUp;
+        bool leftDown;
+        int32_t lastX, lastY;
+    } cases[] = {
+        {"released", {{EventType::MouseUp, x, y, true}}, false, x, y},
+        {"released, then off the window", {{EventType::MouseUp, x, y, true}, {EventType::MouseMove, 2000, -40}},
+         false, 939, 0},
+        {"still held", {}, true, x, y},
+        {"the other button released", {{EventType::MouseUp, x, y, false}}, true, x, y},
+    };
+    Show({10});
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        headless::ClearMessages();
+        headless::PushEvent({EventType::MouseDown, x, y, true});
+        for (const platform::Event& event : c.whileTheBoxIsUp) headless::PushUnseen(event);
+        platform::Event event;
+        while (platform::WaitEvent(event, 0)) editorEngine->RouteEvent(event);
+        EXPECT_EQ(headless::Messages().size(), 2u);
+        EXPECT_EQ(editorState.leftDown, c.leftDown);
+        EXPECT_EQ(editorState.lastMouseX, c.lastX);
+        EXPECT_EQ(editorState.lastMouseY, c.lastY);
+        // The release of a button held through the boxes arrives as usual.
+        editorEngine->RouteEvent({EventType::MouseUp, x, y, true});
+    }
+}
+
 }  // namespace

@@ -81,6 +81,8 @@ bool ParseCommandArguments(const CommandSpec& syntax, std::span<const std::strin
             parsed.whole = true;
         } else if (argument.size() > 1 && argument[0] == '-') {
             return usageError("unknown option '" + argument + "'");
+        } else if (argument.empty()) {
+            return usageError("an empty argument names nothing");
         } else {
             parsed.operands.push_back(argument);
         }
