@@ -356,7 +356,6 @@ TEST_F(MouseEditing, AReleaseLostInAMessageBoxIsHandedOverWhenItCloses) {
         {"still held", {}, true, x, y},
         {"the other button released", {{EventType::MouseUp, x, y, false}}, true, x, y},
     };
-    Show({10});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         headless::ClearMessages();
