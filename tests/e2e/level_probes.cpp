@@ -254,7 +254,7 @@ int main(int argc, char** argv) {
 
     int buildingIndex = 0;
     if (!ChooseBuildingDrag(level, buildingIndex, toColumn, toRow)) {
-        std::fprintf(stderr, "level-probes: no building of %s can be dragged to free cells\n", base);
+        std::fprintf(stderr, "level-probes: no building of %s can be dragged to free cells\n", base.c_str());
         return 1;
     }
     Building& building = level.buildings[size_t(buildingIndex)];
