@@ -191,8 +191,18 @@ echo "level $base shown after $(elapsed) ms"
 # Drag a unit to a free cell (the hover follows one movement late, so two
 # movements inside its cell), so that the save has something to write.
 cell_point() { echo $(( $1 * 10 + $3 )) $(( $2 * 10 + $3 )); }
-move $(cell_point "$from_x" "$from_y" 4)
-move $(cell_point "$from_x" "$from_y" 5)
+# hover_cell COLUMN ROW: the two movements inside the cell that make the editor
+# hover what stands there. Windows folds the movements a busy program has not
+# taken yet into one, so the second follows only once the window shows the
+# first (the headless render of the input so far, on a copy of the level).
+hover_cell() {
+    move $(cell_point "$1" "$2" 4)
+    rm -rf "$workdir/hover" && mkdir "$workdir/hover" && cp "$workdir/demo/$base.map" "$workdir/demo/$base.edt" "$workdir/hover/"
+    "$HEADLESS_RENDER" "$workdir/hover" "$script" "$workdir/hover.ppm" >/dev/null \
+        && client_matches hover || fail "the window did not show the pointer in cell $1,$2: $DIFFERING pixels differ"
+    move $(cell_point "$1" "$2" 5)
+}
+hover_cell "$from_x" "$from_y"
 down
 move $(cell_point "$to_x" "$to_y" 5)
 up
@@ -228,8 +238,7 @@ save_answering_return
 # movements inside its top-left cell), drag it by that cell, and save again.
 # Back from the notice the window may or may not learn where the pointer went;
 # the two movements settle the hover either way. The first press must take it.
-move $(cell_point "$building_x" "$building_y" 4)
-move $(cell_point "$building_x" "$building_y" 5)
+hover_cell "$building_x" "$building_y"
 down
 move $(cell_point "$building_to_x" "$building_to_y" 5)
 up
