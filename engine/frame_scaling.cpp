@@ -37,15 +37,30 @@ void Prepare(AxisTaps& taps, int frameLength, int windowLength) {
     }
 }
 
+// Red and blue are mixed in one multiplication, green in another: a channel
+// times a weight stays below 2^16, so no field runs into the next.
 Colour Mix(Colour a, Colour b, int weightOfA) {
     if (weightOfA == WholeWeight) return a;
-    const int weightOfB = WholeWeight - weightOfA;
-    auto channel = [&](int shift) {
-        const int mixed = (int((a >> shift) & 0xFF) * weightOfA + int((b >> shift) & 0xFF) * weightOfB +
-                           WholeWeight / 2) / WholeWeight;
-        return Colour(mixed) << shift;
-    };
-    return channel(16) | channel(8) | channel(0);
+    const uint32_t wa = uint32_t(weightOfA), wb = uint32_t(WholeWeight - weightOfA);
+    const uint32_t redBlue = (((a & 0xFF00FF) * wa + (b & 0xFF00FF) * wb + 0x800080) >> 8) & 0xFF00FF;
+    const uint32_t green = (((a & 0x00FF00) * wa + (b & 0x00FF00) * wb + 0x008000) >> 8) & 0x00FF00;
+    return redBlue | green;
+}
+
+Colour* RowAt(Colour* target, int y, size_t pitchBytes) {
+    return reinterpret_cast<Colour*>(reinterpret_cast<uint8_t*>(target) + size_t(y) * pitchBytes);
+}
+
+// A whole scale: each pixel repeated along its row, and the row repeated.
+void DrawBlocks(const Canvas& frame, Colour* target, int scale, size_t pitchBytes) {
+    const int width = frame.Width() * scale;
+    for (int y = 0; y < frame.Height(); ++y) {
+        Colour* first = RowAt(target, y * scale, pitchBytes);
+        Colour* out = first;
+        const Colour* source = frame.Row(y);
+        for (int x = 0; x < frame.Width(); ++x) out = std::fill_n(out, scale, source[x]);
+        for (int copy = 1; copy < scale; ++copy) std::copy_n(first, width, RowAt(target, y * scale + copy, pitchBytes));
+    }
 }
 
 // One frame row stretched to the window's width; the last two are kept, since
@@ -82,12 +97,17 @@ void ScaleFrame(const Canvas& frame, Colour* target, int width, int height, size
     static AxisTaps columns, rows;
     static StretchedRows stretched;
     if (frame.IsEmpty() || width < frame.Width() || height < frame.Height()) return;
+    const int scale = width / frame.Width();
+    if (width == frame.Width() * scale && height == frame.Height() * scale) {
+        DrawBlocks(frame, target, scale, pitchBytes);
+        return;
+    }
     Prepare(columns, frame.Width(), width);
     Prepare(rows, frame.Height(), height);
     stretched.rowOf[0] = stretched.rowOf[1] = -1;  // a new frame
     const int lastRow = frame.Height() - 1;
     for (int y = 0; y < height; ++y) {
-        auto* out = reinterpret_cast<Colour*>(reinterpret_cast<uint8_t*>(target) + size_t(y) * pitchBytes);
+        Colour* out = RowAt(target, y, pitchBytes);
         const int first = rows.first[size_t(y)];
         const int weight = rows.weight[size_t(y)];
         const Colour* upper = Stretched(stretched, columns, frame, first);
