@@ -57,8 +57,8 @@ enum class MessageAnswer { Ok, Cancel };
 MessageAnswer ShowMessageBox(std::string_view text, std::string_view caption, MessageButtons buttons);
 
 // The mouse as the system has it, whatever events the window was given: the
-// buttons, and the pointer in client coordinates, which may lie outside the
-// client area.
+// buttons, and the pointer in frame pixels, as mouse events give it, which may
+// lie outside the client area.
 struct MouseState {
     bool leftDown = false, rightDown = false;
     int x = 0, y = 0;

@@ -4,12 +4,14 @@
 #include <SDL.h>
 
 #include "engine/canvas.h"
+#include "engine/window_scale.h"
 
 namespace sdl {
 
 extern SDL_Window* mainWindow;
-// The scale of the main window (engine/window_scale.h), at which the message box
-// is drawn too.
+// The frame the main window shows, and the scale it shows it at, at which the
+// message box is drawn too.
+extern PixelSize frameSize;
 extern int scaleDpi;
 
 // Copies `frame` into the window's surface at `scaleDpi` and shows it.

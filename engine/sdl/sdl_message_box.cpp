@@ -101,8 +101,8 @@ void NoteMouseAfterBox(Uint32 mainId) {
     if (sdl::mainWindow != nullptr) SDL_GetWindowPosition(sdl::mainWindow, &clientX, &clientY);
     mouseAfterBox.leftDown = (buttons & SDL_BUTTON_LMASK) != 0 || ReleaseQueued(mainId, SDL_BUTTON_LEFT);
     mouseAfterBox.rightDown = (buttons & SDL_BUTTON_RMASK) != 0 || ReleaseQueued(mainId, SDL_BUTTON_RIGHT);
-    mouseAfterBox.x = screenX - clientX;
-    mouseAfterBox.y = screenY - clientY;
+    mouseAfterBox.x = FramePixelAt(screenX - clientX, sdl::frameSize.width, sdl::scaleDpi);
+    mouseAfterBox.y = FramePixelAt(screenY - clientY, sdl::frameSize.height, sdl::scaleDpi);
     boxClosed = true;
 }
 

@@ -15,6 +15,7 @@
 namespace sdl {
 
 SDL_Window* mainWindow = nullptr;
+PixelSize frameSize;
 int scaleDpi = UnscaledDpi;
 
 void PresentTo(SDL_Window* window, const Canvas& frame) {
@@ -57,14 +58,13 @@ void FocusWindow(SDL_Window* window) {
 namespace {
 
 SDL_Joystick* joystick = nullptr;
-PixelSize frameSize;
 std::vector<std::string> arguments;
 
 // Window pixels to the frame's, both halves of the position as unsigned 16-bit
 // values, as client coordinates arrive on the game's platform.
 void ToFrame(platform::Event& event, int windowX, int windowY) {
-    event.x = FramePixelAt(windowX & 0xFFFF, frameSize.width, sdl::scaleDpi);
-    event.y = FramePixelAt(windowY & 0xFFFF, frameSize.height, sdl::scaleDpi);
+    event.x = FramePixelAt(windowX & 0xFFFF, sdl::frameSize.width, sdl::scaleDpi);
+    event.y = FramePixelAt(windowY & 0xFFFF, sdl::frameSize.height, sdl::scaleDpi);
 }
 
 bool Translate(const SDL_Event& in, platform::Event& out) {
@@ -118,12 +118,12 @@ bool CreateMainWindow(const WindowSpec& request) {
     // The window opens on the first display, at the size it keeps.
     SDL_Rect usable{};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = {};
-    frameSize = {request.width, request.height};
+    sdl::frameSize = {request.width, request.height};
     // The window manager's frame is not known before the window exists; only the
     // client area is measured against the usable area.
-    sdl::scaleDpi = ChooseScaleDpi(sdl::DisplayDpi(), request.requestedScale, frameSize, {},
+    sdl::scaleDpi = ChooseScaleDpi(sdl::DisplayDpi(), request.requestedScale, sdl::frameSize, {},
                                    {usable.w, usable.h});
-    const PixelSize size = ScaledSize(frameSize, sdl::scaleDpi);
+    const PixelSize size = ScaledSize(sdl::frameSize, sdl::scaleDpi);
     sdl::mainWindow = SDL_CreateWindow(request.title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
                                        size.width, size.height, SDL_WINDOW_HIDDEN);
     if (sdl::mainWindow == nullptr) return false;
