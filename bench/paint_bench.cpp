@@ -11,8 +11,10 @@
 #include "controls/control_ids.h"
 #include "controls/control_list.h"
 #include "editor/editor.h"
+#include "engine/frame_scaling.h"
 #include "engine/game_engine.h"
 #include "engine/headless/headless.h"
+#include "engine/window_scale.h"
 
 namespace {
 
@@ -52,6 +54,21 @@ void PaintInformationPage(benchmark::State& state) {
     }
 }
 BENCHMARK(PaintInformationPage)->Unit(benchmark::kMicrosecond);
+
+// What presenting adds on a high-DPI screen: the painted frame scaled to the
+// window, at the scale given as a DPI (144 is 1.5, 192 is 2).
+void ScaleFrameToWindow(benchmark::State& state) {
+    StartEditorOverLargestLevel();
+    OnPaint(offscreenFrame);
+    const PixelSize size = ScaledSize({offscreenFrame.Width(), offscreenFrame.Height()}, int(state.range(0)));
+    std::vector<Colour> window(size_t(size.width) * size_t(size.height));
+    for (auto _ : state) {
+        ScaleFrame(offscreenFrame, window.data(), size.width, size.height, size_t(size.width) * sizeof(Colour));
+        benchmark::DoNotOptimize(window.data());
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(ScaleFrameToWindow)->Arg(120)->Arg(144)->Arg(192)->Arg(288)->Unit(benchmark::kMicrosecond);
 
 // The yardstick: writing every pixel of the frame once.
 void MemsetFrame(benchmark::State& state) {

@@ -15,4 +15,4 @@ const EngineHooks editorHooks{
     .onJoystick = OnJoystick,
 };
 
-int RunEditorProgram() { return RunProgram(EditorInitialize, OnEnd); }
+int RunEditorProgram() { return RunProgram("tarnhold-editor", EditorInitialize, OnEnd); }

@@ -4,6 +4,10 @@
 #include <algorithm>
 #include <cstring>
 #include <limits>
+#include <string>
+
+#include "engine/platform_files.h"
+#include "engine/program_options.h"
 
 GameEngine* GameEngine::current = nullptr;
 
@@ -64,6 +68,7 @@ bool GameEngine::CreateMainWindow(int) {
     request.height = height;
     request.iconId = iconId;
     request.smallIconId = smallIconId;
+    request.requestedScale = requestedScale;
     if (!platform::CreateMainWindow(request)) return false;
     // The window exists once creation succeeded; its handle is only a token to us.
     SetWindowHandle(this);
@@ -209,12 +214,23 @@ void GameEngine::PollJoystick() {
     hooks.onJoystick(flags);
 }
 
-int RunProgram(bool (*initialize)(InstanceHandle), void (*onEnd)()) {
+int RunProgram(const char* programName, bool (*initialize)(InstanceHandle), void (*onEnd)()) {
+    ProgramOptions options;
+    std::string problem;
+    if (ParseProgramOptions(platform::ProgramArguments(), options, problem) && !options.folder.empty() &&
+        !platform::ChangeWorkingFolder(options.folder.c_str()))
+        problem = "cannot work in '" + options.folder + "': no such folder, or it cannot be entered";
+    if (!problem.empty()) {
+        platform::ReportStartupError(programName, problem + "\n" + UsageLine(programName));
+        return BadArgumentsExitCode;
+    }
     if (!initialize(nullptr)) {
         onEnd();
         return 1;
     }
     GameEngine* engine = GameEngine::Current();
-    if (engine == nullptr || !engine->CreateMainWindow(1)) return 0;
+    if (engine == nullptr) return 0;
+    engine->SetRequestedScale(options.scale);
+    if (!engine->CreateMainWindow(1)) return 0;
     return engine->RunMessageLoop();
 }

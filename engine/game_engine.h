@@ -89,6 +89,8 @@ public:
     void SetWindowHandle(WindowHandle handle) { window = handle; }
     void SetAsleep(bool value) { asleep = value; }
     void SetFramesPerSecond(int framesPerSecond) { frameDelay = 1000 / framesPerSecond; }
+    // The window's scale from the command line (1..4); 0 leaves it to the display.
+    void SetRequestedScale(int scale) { requestedScale = scale; }
 
     // Runs one pass of the frame rule at `now`: a frame when awake and due.
     bool RunFrameIfDue(uint32_t now);
@@ -108,6 +110,7 @@ private:
     bool asleep = true;
     uint32_t joystickId = 0;
     JoystickTrip joystickTrip;
+    int requestedScale = 0;
 
     // Hands the hooks the release of a button they were told went down, when a
     // message box that has just closed swallowed it.
@@ -125,6 +128,10 @@ private:
 // Copies UTF-8 `text` into `field` of `capacity` bytes, cut at a character boundary.
 void CopyTextField(char* field, int capacity, const char* text);
 
-// The program's entry point, shared by every backend's main. `initialize` creates the
-// engine with its hooks; when it fails, `onEnd` releases whatever it left behind.
-int RunProgram(bool (*initialize)(InstanceHandle instance), void (*onEnd)());
+// The program's entry point, shared by every backend's main. It first reads the
+// command line (engine/program_options.h) and enters the folder given there; bad
+// arguments are reported under `programName` and end it with BadArgumentsExitCode.
+// Then `initialize` creates the engine with its hooks; when it fails, `onEnd`
+// releases whatever it left behind.
+constexpr int BadArgumentsExitCode = 2;
+int RunProgram(const char* programName, bool (*initialize)(InstanceHandle instance), void (*onEnd)());

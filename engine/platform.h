@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/canvas.h"
 
@@ -23,19 +25,22 @@ enum class EventType {
 
 struct Event {
     EventType type = EventType::Paint;
-    int x = 0, y = 0;        // client coordinates for mouse events
+    int x = 0, y = 0;        // frame pixels for mouse events, whatever the window's scale
     bool leftButton = false; // for MouseDown and MouseUp
 };
 
 struct WindowSpec {
     const char* className = "";  // where the system registers windows by class
     const char* title = "";
-    int width = 0, height = 0;  // the client area
+    int width = 0, height = 0;  // the frame
     uint16_t iconId = 0, smallIconId = 0;
+    int requestedScale = 0;  // 1..4 from the command line; 0: the display's own
 };
 
-// Creates the main window, hidden, with exactly the client size asked for, not
-// resizable, centred on the primary screen. False when it cannot.
+// Creates the main window, hidden, not resizable, centred on the primary screen,
+// with a client area of exactly the frame's size times the scale that
+// ChooseScaleDpi (engine/window_scale.h) picks from the display's DPI, or from
+// the scale asked for, and the display's usable area. False when it cannot.
 bool CreateMainWindow(const WindowSpec& request);
 void ShowMainWindow();
 void DestroyMainWindow();
@@ -43,7 +48,7 @@ void DestroyMainWindow();
 // Waits at most `timeoutMs` (UINT32_MAX: no limit) for the next event.
 bool WaitEvent(Event& event, uint32_t timeoutMs);
 
-// Copies a finished frame to the client area.
+// Copies a finished frame to the client area, at the window's scale.
 void Present(const Canvas& frame);
 
 enum class MessageButtons { Ok, OkCancel };
@@ -52,8 +57,8 @@ enum class MessageAnswer { Ok, Cancel };
 MessageAnswer ShowMessageBox(std::string_view text, std::string_view caption, MessageButtons buttons);
 
 // The mouse as the system has it, whatever events the window was given: the
-// buttons, and the pointer in client coordinates, which may lie outside the
-// client area.
+// buttons, and the pointer in frame pixels, as mouse events give it, which may
+// lie outside the client area.
 struct MouseState {
     bool leftDown = false, rightDown = false;
     int x = 0, y = 0;
@@ -68,6 +73,11 @@ bool TakeMouseAfterMessageBox(MouseState& mouse);
 // The keys the editor polls, as GetAsyncKeyState would see them.
 enum class Key { Left, Up, Right, Down, KeypadPlus, KeypadMinus };
 bool IsKeyDown(Key key);
+
+// The program's arguments after its name, in UTF-8.
+std::vector<std::string> ProgramArguments();
+// Tells the user, before any window exists, why the program does not start.
+void ReportStartupError(std::string_view programName, std::string_view text);
 
 // Milliseconds since some start; wraps at 2^32.
 uint32_t Ticks();

@@ -1,5 +1,6 @@
-// Durable file replacement: the one file operation that needs more from the
-// operating system than the C library gives. One implementation per platform.
+// The file operations that need more from the operating system than the C
+// library gives: durable replacement and changing the working folder. One
+// implementation per platform.
 #pragma once
 
 #include <cstdint>
@@ -16,6 +17,10 @@ namespace platform {
 // bits, or none for this user) is refused untouched, since replacing it would
 // get round its protection.
 bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes);
+
+// Makes the UTF-8 `path` the working folder. False when it is no folder or
+// cannot be entered.
+bool ChangeWorkingFolder(const char* path);
 
 // Test seam: makes ReplaceFileDurably fail at a chosen step. Writes go out in
 // blocks of FileWriteBlockSize bytes and are counted from the call that set the

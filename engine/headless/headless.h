@@ -18,8 +18,12 @@ struct RecordedMessage {
     platform::MessageButtons buttons;
 };
 
-// Back to a fresh machine: no window, no events, clock at 0, keys up, no messages.
+// Back to a fresh machine: no window, no events, clock at 0, keys up, no messages,
+// no arguments.
 void Reset();
+// The command line the program is started with; a start-up error is recorded
+// among the messages, captioned with the program's name.
+void SetProgramArguments(const std::vector<std::string>& arguments);
 
 void PushEvent(const platform::Event& event);
 // In the same queue as the events: a key goes down or up once the events before

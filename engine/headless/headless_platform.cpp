@@ -38,6 +38,7 @@ struct HeadlessMachine {
     platform::MouseState mouse;
     bool boxClosed = false;
     platform::MouseState mouseAfterBox;
+    std::vector<std::string> arguments;
 };
 
 HeadlessMachine machine;
@@ -81,6 +82,7 @@ void PushUnseen(const platform::Event& event) {
     input.event = event;
     machine.queue.push_back(input);
 }
+void SetProgramArguments(const std::vector<std::string>& arguments) { machine.arguments = arguments; }
 void SetTicks(uint32_t ticks) { machine.ticks = ticks; }
 void SetKeyDown(platform::Key key, bool down) { machine.keys[int(key)] = down; }
 void QueueAnswer(platform::MessageAnswer answer) { machine.answers.push_back(answer); }
@@ -182,6 +184,12 @@ bool TakeMouseAfterMessageBox(MouseState& mouse) {
     machine.boxClosed = false;
     mouse = machine.mouseAfterBox;
     return true;
+}
+
+std::vector<std::string> ProgramArguments() { return machine.arguments; }
+
+void ReportStartupError(std::string_view programName, std::string_view text) {
+    machine.messages.push_back({std::string(text), std::string(programName), MessageButtons::Ok});
 }
 
 bool IsKeyDown(Key key) { return machine.keys[int(key)]; }

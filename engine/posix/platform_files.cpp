@@ -1,5 +1,5 @@
-// Durable file replacement on POSIX systems: mkstemp beside the target, write,
-// fsync, rename over the target, fsync the folder.
+// File operations on POSIX systems. Durable replacement: mkstemp beside the
+// target, write, fsync, rename over the target, fsync the folder.
 #ifndef _WIN32
 
 #include <fcntl.h>
@@ -94,6 +94,8 @@ bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
     SyncFolderOf(path);
     return true;
 }
+
+bool ChangeWorkingFolder(const char* path) { return path != nullptr && *path != '\0' && chdir(path) == 0; }
 
 }  // namespace platform
 

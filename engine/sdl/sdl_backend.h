@@ -4,13 +4,22 @@
 #include <SDL.h>
 
 #include "engine/canvas.h"
+#include "engine/window_scale.h"
 
 namespace sdl {
 
 extern SDL_Window* mainWindow;
+// The frame the main window shows, and the scale it shows it at, at which the
+// message box is drawn too.
+extern PixelSize frameSize;
+extern int scaleDpi;
 
-// Copies `frame` into the window's surface and shows it.
+// Copies `frame` into the window's surface at `scaleDpi` and shows it.
 void PresentTo(SDL_Window* window, const Canvas& frame);
+
+// The DPI the desktop asks for: Xft.dpi from the X resources; UnscaledDpi when
+// there is none, or no X11.
+int DisplayDpi();
 
 // Gives `window` the input focus: raise it, then ask X for the focus directly,
 // since with no window manager nobody else hands it over.

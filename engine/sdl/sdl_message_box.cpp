@@ -8,6 +8,7 @@
 #include "engine/font.h"
 #include "engine/platform.h"
 #include "engine/sdl/sdl_backend.h"
+#include "engine/window_scale.h"
 
 namespace {
 
@@ -65,7 +66,10 @@ void Draw(Canvas& canvas, const BoxLayout& layout, int pressed) {
     }
 }
 
+// `x` and `y` are window pixels of the box, shown at the main window's scale.
 int ButtonAt(const BoxLayout& layout, int x, int y) {
+    x = FramePixelAt(x, layout.width, sdl::scaleDpi);
+    y = FramePixelAt(y, layout.height, sdl::scaleDpi);
     for (size_t i = 0; i < layout.buttons.size(); ++i) {
         const PixelRect& r = layout.buttons[i];
         if (x >= r.left && x < r.right && y >= r.top && y < r.bottom) return int(i);
@@ -97,8 +101,8 @@ void NoteMouseAfterBox(Uint32 mainId) {
     if (sdl::mainWindow != nullptr) SDL_GetWindowPosition(sdl::mainWindow, &clientX, &clientY);
     mouseAfterBox.leftDown = (buttons & SDL_BUTTON_LMASK) != 0 || ReleaseQueued(mainId, SDL_BUTTON_LEFT);
     mouseAfterBox.rightDown = (buttons & SDL_BUTTON_RMASK) != 0 || ReleaseQueued(mainId, SDL_BUTTON_RIGHT);
-    mouseAfterBox.x = screenX - clientX;
-    mouseAfterBox.y = screenY - clientY;
+    mouseAfterBox.x = FramePixelAt(screenX - clientX, sdl::frameSize.width, sdl::scaleDpi);
+    mouseAfterBox.y = FramePixelAt(screenY - clientY, sdl::frameSize.height, sdl::scaleDpi);
     boxClosed = true;
 }
 
@@ -110,17 +114,18 @@ MessageAnswer ShowMessageBox(std::string_view text, std::string_view caption, Me
     const int buttonCount = buttons == MessageButtons::OkCancel ? 2 : 1;
     const MessageAnswer dismissed = buttonCount == 2 ? MessageAnswer::Cancel : MessageAnswer::Ok;
     const BoxLayout layout = LayOut(text, buttonCount);
+    const PixelSize size = ScaledSize({layout.width, layout.height}, sdl::scaleDpi);
 
     int x = SDL_WINDOWPOS_CENTERED, y = SDL_WINDOWPOS_CENTERED;
     if (sdl::mainWindow != nullptr) {
         int mainX = 0, mainY = 0, mainWidth = 0, mainHeight = 0;
         SDL_GetWindowPosition(sdl::mainWindow, &mainX, &mainY);
         SDL_GetWindowSize(sdl::mainWindow, &mainWidth, &mainHeight);
-        x = mainX + (mainWidth - layout.width) / 2;
-        y = mainY + (mainHeight - layout.height) / 2;
+        x = mainX + (mainWidth - size.width) / 2;
+        y = mainY + (mainHeight - size.height) / 2;
     }
     const std::string title(caption);
-    SDL_Window* box = SDL_CreateWindow(title.c_str(), x, y, layout.width, layout.height,
+    SDL_Window* box = SDL_CreateWindow(title.c_str(), x, y, size.width, size.height,
                                        SDL_WINDOW_HIDDEN | SDL_WINDOW_SKIP_TASKBAR);
     if (box == nullptr) return dismissed;
     if (sdl::mainWindow != nullptr) SDL_SetWindowModalFor(box, sdl::mainWindow);

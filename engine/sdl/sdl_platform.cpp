@@ -1,30 +1,48 @@
 // The SDL backend: the real window on Linux and macOS.
 #include <algorithm>
+#include <cstdio>
 #include <limits>
+#include <string>
+#include <vector>
 
+#include "engine/frame_scaling.h"
 #include "engine/platform.h"
+#include "engine/sdl/sdl_arguments.h"
 #include "engine/sdl/sdl_backend.h"
+#include "engine/window_scale.h"
 #include "resources/resource_table.h"
 
 namespace sdl {
 
 SDL_Window* mainWindow = nullptr;
+PixelSize frameSize;
+int scaleDpi = UnscaledDpi;
 
 void PresentTo(SDL_Window* window, const Canvas& frame) {
     SDL_Surface* surface = SDL_GetWindowSurface(window);
     if (surface == nullptr || frame.IsEmpty()) return;
-    const int width = std::min(surface->w, frame.Width());
-    const int height = std::min(surface->h, frame.Height());
+    // The pixels to show: the frame itself, or the frame scaled to the window.
+    static std::vector<Colour> scaled;
+    const Colour* shown = frame.Row(0);
+    PixelSize size{frame.Width(), frame.Height()};
+    if (scaleDpi != UnscaledDpi) {
+        size = ScaledSize(size, scaleDpi);
+        scaled.resize(size_t(size.width) * size_t(size.height));
+        ScaleFrame(frame, scaled.data(), size.width, size.height, size_t(size.width) * sizeof(Colour));
+        shown = scaled.data();
+    }
+    const int width = std::min(surface->w, size.width);
+    const int height = std::min(surface->h, size.height);
     if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
     auto* target = static_cast<uint8_t*>(surface->pixels);
     if (surface->format->format == SDL_PIXELFORMAT_RGB888) {
         // Same layout as our pixels: copy row by row, since the pitches differ.
         for (int y = 0; y < height; ++y)
-            std::copy_n(frame.Row(y), width, reinterpret_cast<Colour*>(target + size_t(y) * size_t(surface->pitch)));
+            std::copy_n(shown + size_t(y) * size_t(size.width), width,
+                        reinterpret_cast<Colour*>(target + size_t(y) * size_t(surface->pitch)));
     } else {
-        SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, frame.Row(0),
-                          frame.Width() * int(sizeof(Colour)), surface->format->format, target,
-                          surface->pitch);
+        SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, shown, size.width * int(sizeof(Colour)),
+                          surface->format->format, target, surface->pitch);
     }
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
     SDL_UpdateWindowSurface(window);
@@ -40,6 +58,14 @@ void FocusWindow(SDL_Window* window) {
 namespace {
 
 SDL_Joystick* joystick = nullptr;
+std::vector<std::string> arguments;
+
+// Window pixels to the frame's, both halves of the position as unsigned 16-bit
+// values, as client coordinates arrive on the game's platform.
+void ToFrame(platform::Event& event, int windowX, int windowY) {
+    event.x = FramePixelAt(windowX & 0xFFFF, sdl::frameSize.width, sdl::scaleDpi);
+    event.y = FramePixelAt(windowY & 0xFFFF, sdl::frameSize.height, sdl::scaleDpi);
+}
 
 bool Translate(const SDL_Event& in, platform::Event& out) {
     using platform::EventType;
@@ -62,14 +88,13 @@ bool Translate(const SDL_Event& in, platform::Event& out) {
         if (in.button.windowID != mainId) return false;
         if (in.button.button != SDL_BUTTON_LEFT && in.button.button != SDL_BUTTON_RIGHT) return false;
         out.type = in.type == SDL_MOUSEBUTTONDOWN ? EventType::MouseDown : EventType::MouseUp;
-        // Client coordinates arrive as unsigned 16-bit values.
-        out.x = in.button.x & 0xFFFF;
-        out.y = in.button.y & 0xFFFF;
+        ToFrame(out, in.button.x, in.button.y);
         out.leftButton = in.button.button == SDL_BUTTON_LEFT;
         return true;
     case SDL_MOUSEMOTION:
         if (in.motion.windowID != mainId) return false;
-        out = {EventType::MouseMove, in.motion.x & 0xFFFF, in.motion.y & 0xFFFF};
+        out = {EventType::MouseMove};
+        ToFrame(out, in.motion.x, in.motion.y);
         return true;
     default:
         return false;
@@ -77,6 +102,8 @@ bool Translate(const SDL_Event& in, platform::Event& out) {
 }
 
 }  // namespace
+
+void sdl::KeepProgramArguments(int argc, char** argv) { arguments.assign(argv + std::min(argc, 1), argv + argc); }
 
 namespace platform {
 
@@ -88,8 +115,17 @@ bool CreateMainWindow(const WindowSpec& request) {
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     sdl::ToleratePostDestroyErrors();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
+    // The window opens on the first display, at the size it keeps.
+    SDL_Rect usable{};
+    if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = {};
+    sdl::frameSize = {request.width, request.height};
+    // The window manager's frame is not known before the window exists; only the
+    // client area is measured against the usable area.
+    sdl::scaleDpi = ChooseScaleDpi(sdl::DisplayDpi(), request.requestedScale, sdl::frameSize, {},
+                                   {usable.w, usable.h});
+    const PixelSize size = ScaledSize(sdl::frameSize, sdl::scaleDpi);
     sdl::mainWindow = SDL_CreateWindow(request.title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                       request.width, request.height, SDL_WINDOW_HIDDEN);
+                                       size.width, size.height, SDL_WINDOW_HIDDEN);
     if (sdl::mainWindow == nullptr) return false;
     sdl::SetWindowIcon(request.iconId);
     return true;
@@ -137,6 +173,12 @@ bool IsKeyDown(Key key) {
     // The loop pumps events before every frame, so the state is current.
     const Uint8* state = SDL_GetKeyboardState(nullptr);
     return state != nullptr && state[Scancodes[int(key)]] != 0;
+}
+
+std::vector<std::string> ProgramArguments() { return arguments; }
+
+void ReportStartupError(std::string_view programName, std::string_view text) {
+    std::fprintf(stderr, "%.*s: %.*s\n", int(programName.size()), programName.data(), int(text.size()), text.data());
 }
 
 uint32_t Ticks() { return SDL_GetTicks(); }

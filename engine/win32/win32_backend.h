@@ -1,5 +1,6 @@
-// What the Windows backend's files share: the main window, the event queue the
-// window procedure fills, the frame last shown, and UTF-8 to UTF-16 conversion.
+// What the Windows backend's files share: the main window and its scale, the event
+// queue the window procedure fills, the frame last shown, the display's DPI, and
+// UTF-8 to UTF-16 conversion.
 // The build defines WIN32_LEAN_AND_MEAN, NOMINMAX and UNICODE for these files
 // (engine/win32/CMakeLists.txt says why).
 #pragma once
@@ -11,12 +12,24 @@
 
 #include "engine/canvas.h"
 #include "engine/platform.h"
+#include "engine/window_scale.h"
 
 namespace win32 {
 
 extern HWND mainWindow;
 // How WinMain was asked to show the window (minimised from a shortcut, say).
 extern int showCommand;
+// The frame's size, and the scale the window shows it at (engine/window_scale.h).
+extern PixelSize frameSize;
+extern int scaleDpi;
+
+// Declares the program per-monitor DPI aware; called before any window exists.
+void DeclareDpiAware();
+// The DPI `monitor` asks for, and the part of it that windows may use.
+int MonitorDpi(HMONITOR monitor);
+PixelSize UsableArea(HMONITOR monitor);
+// How much larger than its client area a window of `style` is at `dpi`.
+PixelSize Decoration(DWORD style, int dpi);
 
 // Our texts are UTF-8; the system's wide functions take UTF-16, which shows Chinese
 // whatever the machine's code page. Invalid bytes become U+FFFD.

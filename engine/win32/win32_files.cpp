@@ -1,7 +1,7 @@
-// Durable file replacement on Windows: a new file beside the target, every write
-// checked, FlushFileBuffers, then MoveFileExW over the target with write-through.
-// Names are UTF-8 in the program and UTF-16 for the system, so any name works
-// whatever the machine's code page.
+// File operations on Windows. Durable replacement: a new file beside the target,
+// every write checked, FlushFileBuffers, then MoveFileExW over the target with
+// write-through. Names are UTF-8 in the program and UTF-16 for the system, so any
+// name works whatever the machine's code page.
 #include <string>
 
 #include "engine/file_writes.h"
@@ -68,6 +68,12 @@ bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
            MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
     if (!done) DeleteFileW(temporary.c_str());
     return done;
+}
+
+bool ChangeWorkingFolder(const char* path) {
+    if (path == nullptr || *path == '\0') return false;
+    const std::wstring folder = win32::Widen(path);
+    return !folder.empty() && SetCurrentDirectoryW(folder.c_str());
 }
 
 }  // namespace platform

@@ -5,5 +5,6 @@
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
     win32::showCommand = showCommand;
+    win32::DeclareDpiAware();
     return RunEditorProgram();
 }

@@ -19,8 +19,8 @@ void NoteMouseAfterBox() {
     mouseAfterBox.rightDown = physicallyDown(swapped ? VK_LBUTTON : VK_RBUTTON) || win32::ReleaseWaiting(false);
     POINT pointer{};
     if (GetCursorPos(&pointer) && win32::mainWindow != nullptr) ScreenToClient(win32::mainWindow, &pointer);
-    mouseAfterBox.x = pointer.x;
-    mouseAfterBox.y = pointer.y;
+    mouseAfterBox.x = FramePixelAt(pointer.x, win32::frameSize.width, win32::scaleDpi);
+    mouseAfterBox.y = FramePixelAt(pointer.y, win32::frameSize.height, win32::scaleDpi);
     boxClosed = true;
 }
 

@@ -1,10 +1,13 @@
 // Presenting a frame on Windows. Our pixels (0x00RRGGBB, rows top to bottom) are
 // exactly the memory of a 32-bit top-down DIB, so a frame is copied row by row
 // into a DIB section held in a memory device context and blitted to the window.
-// The section keeps the frame last shown, which WM_PAINT puts back at once.
+// The section keeps the frame last shown, which WM_PAINT puts back at once. At a
+// scale above 1 the section is the window's size and holds the frame scaled.
 #include "engine/win32/win32_backend.h"
 
 #include <algorithm>
+
+#include "engine/frame_scaling.h"
 
 namespace {
 
@@ -66,11 +69,17 @@ void ReleaseLastFrame() {
 namespace platform {
 
 void Present(const Canvas& frame) {
-    if (frame.IsEmpty() || !EnsureSection(frame.Width(), frame.Height())) return;
+    if (frame.IsEmpty()) return;
+    const PixelSize size = ScaledSize({frame.Width(), frame.Height()}, win32::scaleDpi);
+    if (!EnsureSection(size.width, size.height)) return;
     // GDI may still be reading the section for an earlier blit.
     GdiFlush();
-    const std::vector<Colour>& pixels = frame.Pixels();
-    std::copy(pixels.begin(), pixels.end(), lastFrame.pixels);
+    if (win32::scaleDpi == UnscaledDpi) {
+        const std::vector<Colour>& pixels = frame.Pixels();
+        std::copy(pixels.begin(), pixels.end(), lastFrame.pixels);
+    } else {
+        ScaleFrame(frame, lastFrame.pixels, size.width, size.height, size_t(size.width) * sizeof(Colour));
+    }
     if (win32::mainWindow == nullptr) return;
     if (HDC target = GetDC(win32::mainWindow)) {
         BitBlt(target, 0, 0, lastFrame.width, lastFrame.height, lastFrame.memory, 0, 0, SRCCOPY);

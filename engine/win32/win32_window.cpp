@@ -17,6 +17,9 @@
 // EndPaint, shows the frame last presented there at once (so the window is whole
 // even while a message box is up), and queues one Paint event for the editor to
 // draw the window anew.
+//
+// The client area is the frame's size times the scale (engine/window_scale.h);
+// mouse positions are turned back into frame pixels before they are queued.
 #include "engine/win32/win32_backend.h"  // <windows.h> first: <mmsystem.h> builds on it
 
 #include <mmsystem.h>  // timeBeginPeriod; WIN32_LEAN_AND_MEAN leaves it out of <windows.h>
@@ -29,6 +32,8 @@ namespace win32 {
 
 HWND mainWindow = nullptr;
 int showCommand = SW_SHOWNORMAL;
+PixelSize frameSize;
+int scaleDpi = UnscaledDpi;
 
 }  // namespace win32
 
@@ -42,6 +47,7 @@ constexpr UINT TimerResolutionMs = 1;
 std::deque<platform::Event> pendingEvents;
 bool destroyingMainWindow = false;
 bool timerResolutionRaised = false;
+int requestedScale = 0;
 
 bool IsQueued(platform::EventType type) {
     for (const platform::Event& event : pendingEvents)
@@ -52,8 +58,11 @@ bool IsQueued(platform::EventType type) {
 platform::Event MouseEvent(platform::EventType type, LPARAM lParam, bool leftButton) {
     // Client coordinates are the two halves of the long parameter, each unsigned.
     const auto bits = static_cast<uint32_t>(lParam);
-    return {type, int(bits & 0xFFFF), int((bits >> 16) & 0xFFFF), leftButton};
+    return {type, FramePixelAt(int(bits & 0xFFFF), win32::frameSize.width, win32::scaleDpi),
+            FramePixelAt(int((bits >> 16) & 0xFFFF), win32::frameSize.height, win32::scaleDpi), leftButton};
 }
+
+void FollowDpi(int dpi, const RECT& suggested);
 
 LRESULT RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     using platform::EventType;
@@ -90,6 +99,9 @@ LRESULT RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN: win32::QueueEvent(MouseEvent(EventType::MouseDown, lParam, false)); return 0;
     case WM_RBUTTONUP: win32::QueueEvent(MouseEvent(EventType::MouseUp, lParam, false)); return 0;
     case WM_MOUSEMOVE: win32::QueueEvent(MouseEvent(EventType::MouseMove, lParam, false)); return 0;
+    case WM_DPICHANGED:
+        FollowDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }
@@ -100,9 +112,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 }
 
 // The fixed-frame metrics describe the classic frame; a themed one can be wider.
-// The client area must be exact, so the window grows by whatever is missing and
-// is centred again.
-void FitClientArea(int width, int height) {
+// The client area must be exact, so the window grows by whatever is missing and,
+// with `centre`, is centred again.
+void FitClientArea(PixelSize size, bool centre) {
+    const int width = size.width, height = size.height;
     RECT client{}, outer{};
     if (!GetClientRect(win32::mainWindow, &client) || !GetWindowRect(win32::mainWindow, &outer)) return;
     const int missingWidth = width - (client.right - client.left);
@@ -110,9 +123,23 @@ void FitClientArea(int width, int height) {
     if (missingWidth == 0 && missingHeight == 0) return;
     const int windowWidth = outer.right - outer.left + missingWidth;
     const int windowHeight = outer.bottom - outer.top + missingHeight;
-    SetWindowPos(win32::mainWindow, nullptr, (GetSystemMetrics(SM_CXSCREEN) - windowWidth) / 2,
-                 (GetSystemMetrics(SM_CYSCREEN) - windowHeight) / 2, windowWidth, windowHeight,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const int x = centre ? (GetSystemMetrics(SM_CXSCREEN) - windowWidth) / 2 : outer.left;
+    const int y = centre ? (GetSystemMetrics(SM_CYSCREEN) - windowHeight) / 2 : outer.top;
+    SetWindowPos(win32::mainWindow, nullptr, x, y, windowWidth, windowHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The window reached a monitor of another DPI, or the monitor's DPI changed: it
+// takes the scale that monitor asks for, where the system suggests.
+void FollowDpi(int dpi, const RECT& suggested) {
+    if (win32::mainWindow == nullptr) return;
+    const PixelSize decoration = win32::Decoration(MainWindowStyle, dpi);
+    const PixelSize usable = win32::UsableArea(MonitorFromRect(&suggested, MONITOR_DEFAULTTONEAREST));
+    win32::scaleDpi = ChooseScaleDpi(dpi, requestedScale, win32::frameSize, decoration, usable);
+    const PixelSize client = ScaledSize(win32::frameSize, win32::scaleDpi);
+    SetWindowPos(win32::mainWindow, nullptr, suggested.left, suggested.top, client.width + decoration.width,
+                 client.height + decoration.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    FitClientArea(client, false);
+    if (!IsQueued(platform::EventType::Paint)) win32::QueueEvent({platform::EventType::Paint});
 }
 
 // Dispatches every message waiting in the thread's queue.
@@ -175,16 +202,24 @@ bool CreateMainWindow(const WindowSpec& request) {
     windowClass.lpszClassName = className.c_str();
     if (RegisterClassExW(&windowClass) == 0) return false;
 
-    const int windowWidth = request.width + 2 * GetSystemMetrics(SM_CXFIXEDFRAME);
-    const int windowHeight =
-        request.height + 2 * GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION);
+    // The window opens on the primary monitor, at the size it keeps.
+    const HMONITOR primary = MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    const PixelSize decoration{2 * GetSystemMetrics(SM_CXFIXEDFRAME),
+                               2 * GetSystemMetrics(SM_CYFIXEDFRAME) + GetSystemMetrics(SM_CYCAPTION)};
+    win32::frameSize = {request.width, request.height};
+    requestedScale = request.requestedScale;
+    win32::scaleDpi = ChooseScaleDpi(win32::MonitorDpi(primary), requestedScale, win32::frameSize, decoration,
+                                     win32::UsableArea(primary));
+    const PixelSize client = ScaledSize(win32::frameSize, win32::scaleDpi);
+    const int windowWidth = client.width + decoration.width;
+    const int windowHeight = client.height + decoration.height;
     const int x = (GetSystemMetrics(SM_CXSCREEN) - windowWidth) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - windowHeight) / 2;
     // Created hidden: the engine runs the start hook before the window is shown.
     win32::mainWindow = CreateWindowExW(0, className.c_str(), title.c_str(), MainWindowStyle, x, y,
                                         windowWidth, windowHeight, nullptr, nullptr, instance, nullptr);
     if (win32::mainWindow == nullptr) return false;
-    FitClientArea(request.width, request.height);
+    FitClientArea(client, true);
     timerResolutionRaised = timeBeginPeriod(TimerResolutionMs) == TIMERR_NOERROR;
     return true;
 }

@@ -5,9 +5,12 @@
 # stays idle. Driven through the level buttons and "载入地图", it shows the level as
 # the headless build does after the same input; a unit dragged and the level saved
 # with "保存修改地图", then at once a building dragged and the level saved again, it
-# writes the bytes the Linux build writes; closed, it exits with code 0. Its message
-# boxes show their Chinese captions and answer OK to Return and Cancel to Escape,
-# and its durable replace of a file keeps the old file whenever a step fails. Its bitmap resources are the pictures the other builds embed.
+# writes the bytes the Linux build writes; closed, it exits with code 0. Started
+# again with --scale 2 and a folder to work in, it shows every pixel as a 2 by 2
+# block and takes clicks where they land at scale 1. Its message boxes show their
+# Chinese captions and answer OK to Return and Cancel to Escape, and its durable
+# replace of a file keeps the old file whenever a step fails. Its bitmap resources
+# are the pictures the other builds embed.
 set -u
 . "${PROJECT_ROOT:?}/tools/x11_session.sh"
 . "${PROJECT_ROOT}/tools/wine_session.sh"
@@ -50,6 +53,8 @@ point_at() {
 }
 
 started=$(date +%s%N)
+# Large enough for the window at scale 2.
+X_SCREEN_WIDTH=2560 X_SCREEN_HEIGHT=1600
 start_xvfb || exit 1
 use_wine_prefix "$WINDOWS_BUILD/wine-prefix"
 prepare_wine_prefix || { echo "FAIL: could not make the wine prefix"; exit 1; }
@@ -276,6 +281,48 @@ else
 fi
 program_pid=""
 echo "editor closed after $(elapsed) ms"
+
+# At --scale 2, given a folder with a Chinese name to work in: a 1880 by 1390
+# client area equal to the headless render with every pixel doubled, after ">"
+# twice and "载入地图" pressed at twice their places load level 3 from that folder.
+mkdir "$workdir/关卡" "$workdir/scaled" || exit 1
+cp "$workdir/demo/$base.map" "$workdir/demo/$base.edt" "$workdir/关卡/" && cp "$workdir/demo/$base".* "$workdir/scaled/"
+xdotool mousemove --sync 0 0
+( cd "$workdir" && exec wine "$editor" --scale 2 关卡 ) &
+program_pid=$!
+if window=$(wait_for_window 'Tarnhold' 30); then
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    client_left=$((X + FRAME)) client_top=$((Y + FRAME + CAPTION))
+    [ "$((WIDTH - 2 * FRAME))x$((HEIGHT - 2 * FRAME - CAPTION))" = 1880x1390 ] \
+        || fail "at --scale 2 the window is ${WIDTH}x${HEIGHT}, not a 1880x1390 client area"
+    : >"$workdir/scaled.script"
+    for point in "$POINTER_X $POINTER_Y" "85 680 click" "80 675 click" "160 680 click"; do
+        set -- $point
+        echo "move $1 $2" >>"$workdir/scaled.script"
+        xdotool mousemove --sync $((client_left + 2 * $1 + 1)) $((client_top + 2 * $2 + 1))
+        [ -n "${3:-}" ] || continue
+        printf 'down %s %s left\nup %s %s left\n' "$1" "$2" "$1" "$2" >>"$workdir/scaled.script"
+        xdotool click 1
+    done
+    "$HEADLESS_RENDER" "$workdir/scaled" "$workdir/scaled.script" "$workdir/scaled.ppm" >/dev/null \
+        && /usr/bin/convert "$workdir/scaled.ppm" -sample 200% "$workdir/scaled-twice.ppm" \
+        || fail "headless-render failed for the scaled window"
+    deadline=$(( $(date +%s) + 10 )) DIFFERING="no screenshot"
+    while [ "$(date +%s)" -le "$deadline" ]; do
+        window_png "$window" "$shot" 2>/dev/null && DIFFERING=$(/usr/bin/compare -metric AE \
+            \( "$shot" -crop "1880x1390+$FRAME+$((FRAME + CAPTION))" +repage \) "$workdir/scaled-twice.ppm" null: 2>&1)
+        [ "$DIFFERING" = 0 ] && break
+        sleep 0.05
+    done
+    [ "$DIFFERING" = 0 ] || { fail "$DIFFERING pixels of the window at --scale 2 differ"; cp "$shot" "$WINDOWS_BUILD/wine-smoke-scaled.png"; }
+    close_window "$window"
+else
+    fail "no editor window appeared at --scale 2"
+fi
+wait_for_exit "$program_pid" 15 && [ "$EXIT_CODE" = 0 ] || fail "the scaled editor did not exit with code 0"
+kill "$program_pid" 2>/dev/null
+program_pid=""
+echo "scaled window checked after $(elapsed) ms"
 
 # run_box KEY EXPECTED: a message box over a main window, answered with KEY.
 run_box() {
