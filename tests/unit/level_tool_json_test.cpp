@@ -255,6 +255,9 @@ INSTANTIATE_TEST_SUITE_P(
                         "buildings[1].produced[4]: 256 cannot be stored: the .edt keeps it in a byte (0..255)"},
         BadDocumentCase{"ByteNegative", Changed([](Json& d) { d["mission"]["airForces"]["fighters"][1] = -1; }),
                         "mission.airForces.fighters[1]: -1 cannot be stored: the .edt keeps it in a byte (0..255)"},
+        // Only a light factory loads an offset of -1.
+        BadDocumentCase{"OffsetBelowAByte", Changed([](Json& d) { d["buildings"][1]["classOffset"][0] = -1; }),
+                        "buildings[1].classOffset[0]: -1 cannot be stored: the .edt keeps it in a byte (0..255)"},
         BadDocumentCase{"WordTooLarge", Changed([](Json& d) { d["mission"]["credits"][0] = 65536; }),
                         "mission.credits[0]: 65536 cannot be stored: the .edt keeps it in 16 bits (0..65535)"},
         BadDocumentCase{"Huge", Changed([](Json& d) { d["buildings"][0]["hitPoints"] = 18446744073709551615u; }),

@@ -26,7 +26,7 @@ struct LevelFromJsonResult {
 };
 
 // Reads a document written by LevelToJson or by hand. Every value must be an
-// integer the files can store; values outside the ranges the editor keeps are
+// integer the files can store or loading gives; values outside the ranges the editor keeps are
 // taken as they are (check reports them). Unknown and missing keys, keys given
 // twice, and values of the wrong type are errors.
 LevelFromJsonResult LevelFromJson(std::string_view text);

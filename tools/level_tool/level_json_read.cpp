@@ -1,5 +1,5 @@
 // Reading a level from JSON. Every value is checked against what the files
-// can store before anything is kept, and every problem is reported with its
+// can store and what loading gives before anything is kept, and every problem is reported with its
 // path in the document, so a bad document is refused as a whole and can be
 // fixed in one go.
 #include <nlohmann/json.hpp>
@@ -34,6 +34,12 @@ constexpr Storable StartCell{0, 2047, "the .map keeps the cell x 32 in 16 bits"}
 constexpr Storable ResearchableCount{0, ProductionLevels, "the .edt has 5 production levels"};
 // The .edt stores these kinds one row higher, so row 256 is byte 255.
 constexpr Storable RaisedRow{0, 256, "the .edt keeps the row above it in a byte"};
+// Loading derives a factory's offsets from its codes: a light factory making a
+// medium unit holds -1, which saving writes as the byte 255. The heavier
+// factories' offsets stay within a byte.
+constexpr Storable LightFactoryOffset{ClassOffsetFromLoadedCode(KindLightFactory, 2), 255,
+                                      "the .edt keeps it in a byte, and a light factory loads -1 from a medium unit"};
+static_assert(ClassOffsetFromLoadedCode(KindMediumFactory, 2) == 0);
 constexpr Storable MapColumns{1, MapGridColumns, "the editor's grid has room for 96 columns"};
 constexpr Storable MapRows{1, MapGridRows, "the editor's grid has room for 80 rows"};
 constexpr Storable AnyInteger{INT32_MIN, INT32_MAX, "the tool keeps 32-bit integers"};
@@ -115,8 +121,9 @@ struct Reader {
         Integers(value, path, storable, out, 2, "values (side 0, side 1)");
     }
 
-    void Levels(const Json& value, const std::string& path, int32_t (&out)[ProductionLevels + 1]) {
-        Integers(value, path, ByteField, out + 1, ProductionLevels, "values (levels 1 to 5)");
+    void Levels(const Json& value, const std::string& path, const Storable& storable,
+                int32_t (&out)[ProductionLevels + 1]) {
+        Integers(value, path, storable, out + 1, ProductionLevels, "values (levels 1 to 5)");
     }
 
     // A table of per-side pairs keyed by name: air forces, towers.
@@ -186,8 +193,9 @@ struct Reader {
                 building.satelliteProtection);
         Integer(value["researchable"], Member(path, "researchable"), ResearchableCount, building.researchable);
         Integer(value["researched"], Member(path, "researched"), ByteField, building.researched);
-        Levels(value["produced"], Member(path, "produced"), building.produced);
-        Levels(value["classOffset"], Member(path, "classOffset"), building.classOffset);
+        Levels(value["produced"], Member(path, "produced"), ByteField, building.produced);
+        Levels(value["classOffset"], Member(path, "classOffset"),
+               building.kind == KindLightFactory ? LightFactoryOffset : ByteField, building.classOffset);
         if (errors.size() == before) Footprint(value, path, building);
     }
 
