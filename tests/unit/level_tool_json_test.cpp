@@ -236,6 +236,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadDocumentCase{"Syntax", Text("{\"format\": \"tarnhold-level\",\n \"version\": 1,,}"),
                         "not valid JSON: parse error at line 2, column 15: syntax error while parsing object key - "
                         "unexpected ','; expected string literal"},
+        BadDocumentCase{"Nested", [] { return std::string(100, '[') + std::string(100, ']'); },
+                        "[0][0][0][0]...: lists and objects nested more than 64 deep; a level document nests them 4 "
+                        "deep"},
         BadDocumentCase{"NotAnObject", Text("[1, 2]"), "top level: expected an object, found a list"},
         BadDocumentCase{"TopLevelKeyUnknown", Changed([](Json& d) { d["comment"] = "mine"; }), "comment: unknown key"},
         BadDocumentCase{"KeyMissing", Changed([](Json& d) { d["buildings"][1].erase("hitPoints"); }),

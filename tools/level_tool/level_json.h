@@ -3,6 +3,7 @@
 // fields, and the terrain. docs/level-json.md describes the format.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,7 +23,9 @@ struct LevelFromJsonResult {
     Level level;
     bool hasMap = false;
     // One line each, "path: what is wrong"; empty when the document is good.
+    // Only the first problems are listed; problemCount counts them all.
     std::vector<std::string> errors;
+    size_t problemCount = 0;
 };
 
 // Reads a document written by LevelToJson or by hand. Every value must be an
