@@ -29,7 +29,8 @@ struct LevelFromJsonResult {
 };
 
 // Reads a document written by LevelToJson or by hand. Every value must be an
-// integer the files can store or loading gives; values outside the ranges the editor keeps are
-// taken as they are (check reports them). Unknown and missing keys, keys given
-// twice, and values of the wrong type are errors.
+// integer the files can store or loading gives; values outside the ranges the
+// editor keeps are taken as they are (check reports them). Unknown and missing
+// keys, keys given twice, nesting deeper than 64 and values of the wrong type
+// are errors.
 LevelFromJsonResult LevelFromJson(std::string_view text);

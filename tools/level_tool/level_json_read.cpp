@@ -1,7 +1,7 @@
 // Reading a level from JSON. Every value is checked against what the files
-// can store and what loading gives before anything is kept, and every problem is reported with its
-// path in the document, so a bad document is refused as a whole and can be
-// fixed in one go.
+// can store and what loading gives before anything is kept, and every problem
+// is reported with its path in the document, so a bad document is refused as
+// a whole and can be fixed in one go.
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
