@@ -1,16 +1,20 @@
 // fuzz-seed-maker CORPUS_FOLDER: writes the seed inputs of the fuzz targets into
-// CORPUS_FOLDER/edt, /map and /bitmap. Every seed is made here or by the demo
-// level generator: small, valid files that reach every branch of the parsers.
+// CORPUS_FOLDER/edt, /map, /bitmap and /import. Every seed is made here or by the
+// demo level generator: small, valid files that reach every branch of the
+// parsers, and for the import a few documents that are not.
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "level/edt_format.h"
 #include "level/kind_rules.h"
 #include "level/level_data.h"
+#include "level/pair_reading.h"
 #include "tools/demo_levels/demo_levels.h"
 #include "tools/demo_levels/map_writer.h"
+#include "tools/level_tool/level_json.h"
 
 namespace {
 
@@ -139,6 +143,43 @@ Bytes EveryValueMap() {
     return WriteMap(grid, 1, 0);
 }
 
+Bytes TextBytes(const std::string& text) { return Bytes(text.begin(), text.end()); }
+
+// The level tool's document of a level pair.
+std::string LevelDocument(const Bytes& map, const Bytes& edt) {
+    Level level;
+    ReadMapBytes(level, map);
+    ReadEdtBytes(level, edt);
+    return LevelToJson(level);
+}
+
+std::string Replaced(std::string text, const std::string& from, const std::string& to) {
+    const size_t at = text.find(from);
+    return at == std::string::npos ? text : text.replace(at, from.size(), to);
+}
+
+// Documents for the import: two levels as exported, each kind of fault once,
+// and nesting hundreds of thousands deep, kept to a few hundred kilobytes.
+std::vector<std::pair<std::string, Bytes>> ImportSeeds(const Bytes& demoMap, const Bytes& demoEdt) {
+    const std::string demo = LevelDocument(demoMap, demoEdt);
+    const std::string everyKind = LevelDocument(EveryValueMap(), EveryKindEdt());
+    std::string objects;
+    for (int i = 0; i < 50000; ++i) objects += "[{\"\":";
+    return {
+        {"demo_M00.json", TextBytes(demo)},
+        {"every_kind.json", TextBytes(everyKind)},
+        {"key_twice.json", TextBytes(Replaced(everyKind, "{\"kind\": 1,", "{\"kind\": 1, \"kind\": 2,"))},
+        {"odd_values.json",
+         TextBytes(Replaced(Replaced(Replaced(everyKind, "\"opaque4\": 0", "\"opaque4\": 1.5e300"), "\"x\": 1,",
+                                     "\"x\": -0.5,"),
+                            "\"credits\": [12300, 0]", "\"credits\": [18446744073709551616, null]"))},
+        {"invalid_utf8.json", TextBytes(Replaced(demo, "tarnhold-level", "tarnhold-\xff\xc0level"))},
+        {"lists_500000_deep.json", Bytes(500000, '[')},
+        {"lists_and_objects_100000_deep.json", TextBytes(objects)},
+        {"units_200000_deep.json", TextBytes(Replaced(demo, "\"units\": [", "\"units\": " + std::string(200000, '[')))},
+    };
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -147,7 +188,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::filesystem::path corpus = argv[1];
-    for (const char* input : {"edt", "map", "bitmap"}) std::filesystem::create_directories(corpus / input);
+    for (const char* input : {"edt", "map", "bitmap", "import"}) std::filesystem::create_directories(corpus / input);
 
     bool ok = true;
     for (int number : {0, 3}) {
@@ -159,6 +200,11 @@ int main(int argc, char** argv) {
     ok = Save(corpus / "edt" / "no_objects.edt", WriteEdt(LevelInfo{}, {}, {})) && ok;
     ok = Save(corpus / "edt" / "every_kind.edt", EveryKindEdt()) && ok;
     ok = Save(corpus / "map" / "every_value.map", EveryValueMap()) && ok;
+    const std::unique_ptr<DemoLevel> demo = BuildDemoLevel(0);
+    if (demo)
+        for (const auto& [name, bytes] : ImportSeeds(DemoMapBytes(*demo), DemoEdtBytes(*demo)))
+            ok = Save(corpus / "import" / name, bytes) && ok;
+    ok = demo && ok;
 
     const DibSeed dibs[] = {
         {"bits1_file.bmp", 9, 2, 1, false, 2, true},        {"bits4_resource.dib", 5, 3, 4, false, 16, false},

@@ -10,6 +10,7 @@
 #include "level_test_support.h"
 #include "tests/fuzz/bitmap_input_check.h"
 #include "tests/fuzz/edt_input_check.h"
+#include "tests/fuzz/import_input_check.h"
 #include "tests/fuzz/map_input_check.h"
 
 namespace {
@@ -37,6 +38,7 @@ TEST(FuzzCorpus, EveryInputPassesItsTargetsChecks) {
         {"edt", fuzz_checks::CheckEdtInput},
         {"map", fuzz_checks::CheckMapInput},
         {"bitmap", fuzz_checks::CheckBitmapInput},
+        {"import", fuzz_checks::CheckImportInput},
     };
     for (const Target& target : targets) {
         const std::vector<std::filesystem::path> inputs = InputsOf(target.name);

@@ -236,6 +236,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadDocumentCase{"Syntax", Text("{\"format\": \"tarnhold-level\",\n \"version\": 1,,}"),
                         "not valid JSON: parse error at line 2, column 15: syntax error while parsing object key - "
                         "unexpected ','; expected string literal"},
+        BadDocumentCase{"Nested", [] { return std::string(100, '[') + std::string(100, ']'); },
+                        "[0][0][0][0]...: lists and objects nested more than 64 deep; a level document nests them 4 "
+                        "deep"},
         BadDocumentCase{"NotAnObject", Text("[1, 2]"), "top level: expected an object, found a list"},
         BadDocumentCase{"TopLevelKeyUnknown", Changed([](Json& d) { d["comment"] = "mine"; }), "comment: unknown key"},
         BadDocumentCase{"KeyMissing", Changed([](Json& d) { d["buildings"][1].erase("hitPoints"); }),
@@ -255,6 +258,9 @@ INSTANTIATE_TEST_SUITE_P(
                         "buildings[1].produced[4]: 256 cannot be stored: the .edt keeps it in a byte (0..255)"},
         BadDocumentCase{"ByteNegative", Changed([](Json& d) { d["mission"]["airForces"]["fighters"][1] = -1; }),
                         "mission.airForces.fighters[1]: -1 cannot be stored: the .edt keeps it in a byte (0..255)"},
+        // Only a light factory loads an offset of -1.
+        BadDocumentCase{"OffsetBelowAByte", Changed([](Json& d) { d["buildings"][1]["classOffset"][0] = -1; }),
+                        "buildings[1].classOffset[0]: -1 cannot be stored: the .edt keeps it in a byte (0..255)"},
         BadDocumentCase{"WordTooLarge", Changed([](Json& d) { d["mission"]["credits"][0] = 65536; }),
                         "mission.credits[0]: 65536 cannot be stored: the .edt keeps it in 16 bits (0..65535)"},
         BadDocumentCase{"Huge", Changed([](Json& d) { d["buildings"][0]["hitPoints"] = 18446744073709551615u; }),

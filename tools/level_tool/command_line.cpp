@@ -188,9 +188,9 @@ int RunImport(const CommandArguments& arguments, Streams& streams) {
     if (!document.errors.empty()) {
         for (size_t i = 0; i < document.errors.size() && i < MostJsonErrorsShown; ++i)
             streams.err << ProgramName << ": " << jsonName << ": " << document.errors[i] << "\n";
-        if (document.errors.size() > MostJsonErrorsShown)
+        if (document.problemCount > MostJsonErrorsShown)
             streams.err << ProgramName << ": " << jsonName << ": "
-                        << document.errors.size() - MostJsonErrorsShown << " more problems not shown\n";
+                        << document.problemCount - MostJsonErrorsShown << " more problems not shown\n";
         return streams.Fail(jsonName + ": not imported; nothing was written");
     }
 

@@ -3,6 +3,7 @@
 // fields, and the terrain. docs/level-json.md describes the format.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,11 +23,14 @@ struct LevelFromJsonResult {
     Level level;
     bool hasMap = false;
     // One line each, "path: what is wrong"; empty when the document is good.
+    // Only the first problems are listed; problemCount counts them all.
     std::vector<std::string> errors;
+    size_t problemCount = 0;
 };
 
 // Reads a document written by LevelToJson or by hand. Every value must be an
-// integer the files can store; values outside the ranges the editor keeps are
-// taken as they are (check reports them). Unknown and missing keys, keys given
-// twice, and values of the wrong type are errors.
+// integer the files can store or loading gives; values outside the ranges the
+// editor keeps are taken as they are (check reports them). Unknown and missing
+// keys, keys given twice, nesting deeper than 64 and values of the wrong type
+// are errors.
 LevelFromJsonResult LevelFromJson(std::string_view text);

@@ -1,7 +1,7 @@
 // Reading a level from JSON. Every value is checked against what the files
-// can store before anything is kept, and every problem is reported with its
-// path in the document, so a bad document is refused as a whole and can be
-// fixed in one go.
+// can store and what loading gives before anything is kept, and every problem
+// is reported with its path in the document, so a bad document is refused as
+// a whole and can be fixed in one go.
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
@@ -34,6 +34,12 @@ constexpr Storable StartCell{0, 2047, "the .map keeps the cell x 32 in 16 bits"}
 constexpr Storable ResearchableCount{0, ProductionLevels, "the .edt has 5 production levels"};
 // The .edt stores these kinds one row higher, so row 256 is byte 255.
 constexpr Storable RaisedRow{0, 256, "the .edt keeps the row above it in a byte"};
+// Loading derives a factory's offsets from its codes: a light factory making a
+// medium unit holds -1, which saving writes as the byte 255. The heavier
+// factories' offsets stay within a byte.
+constexpr Storable LightFactoryOffset{ClassOffsetFromLoadedCode(KindLightFactory, 2), 255,
+                                      "the .edt keeps it in a byte, and a light factory loads -1 from a medium unit"};
+static_assert(ClassOffsetFromLoadedCode(KindMediumFactory, 2) == 0);
 constexpr Storable MapColumns{1, MapGridColumns, "the editor's grid has room for 96 columns"};
 constexpr Storable MapRows{1, MapGridRows, "the editor's grid has room for 80 rows"};
 constexpr Storable AnyInteger{INT32_MIN, INT32_MAX, "the tool keeps 32-bit integers"};
@@ -52,10 +58,17 @@ std::string Describe(const Json& value) {
     }
 }
 
+// A document of many small objects can hold millions of problems; the first
+// ones are listed and the rest only counted.
+constexpr size_t MostProblemsListed = 100;
+
 struct Reader {
     std::vector<std::string> errors;
+    size_t problems = 0;
 
-    void Fail(const std::string& path, const std::string& what) { errors.push_back(Where(path) + ": " + what); }
+    void Fail(const std::string& path, const std::string& what) {
+        if (problems++ < MostProblemsListed) errors.push_back(Where(path) + ": " + what);
+    }
 
     // An object with these keys: the required ones must be there, the
     // optional ones may be, and no others.
@@ -115,8 +128,9 @@ struct Reader {
         Integers(value, path, storable, out, 2, "values (side 0, side 1)");
     }
 
-    void Levels(const Json& value, const std::string& path, int32_t (&out)[ProductionLevels + 1]) {
-        Integers(value, path, ByteField, out + 1, ProductionLevels, "values (levels 1 to 5)");
+    void Levels(const Json& value, const std::string& path, const Storable& storable,
+                int32_t (&out)[ProductionLevels + 1]) {
+        Integers(value, path, storable, out + 1, ProductionLevels, "values (levels 1 to 5)");
     }
 
     // A table of per-side pairs keyed by name: air forces, towers.
@@ -157,11 +171,11 @@ struct Reader {
     // one that gives them must agree, so an edit of the kind alone is not
     // mistaken for a change of footprint.
     void Footprint(const Json& value, const std::string& path, const Building& building) {
-        const size_t before = errors.size();
+        const size_t before = problems;
         int32_t width = building.width, height = building.height;
         if (value.contains("width")) Integer(value["width"], Member(path, "width"), AnyInteger, width);
         if (value.contains("height")) Integer(value["height"], Member(path, "height"), AnyInteger, height);
-        if (errors.size() == before && (width != building.width || height != building.height))
+        if (problems == before && (width != building.width || height != building.height))
             Fail(path, "width and height " + std::to_string(width) + " x " + std::to_string(height) +
                            " do not match kind " + std::to_string(building.kind) + ", which is " +
                            std::to_string(building.width) + " x " + std::to_string(building.height) +
@@ -174,7 +188,7 @@ struct Reader {
                      "researched", "produced", "classOffset"},
                     {"width", "height"}))
             return;
-        const size_t before = errors.size();
+        const size_t before = problems;
         Integer(value["kind"], Member(path, "kind"), ByteField, building.kind);
         ApplyFootprint(building);
         Integer(value["side"], Member(path, "side"), ByteField, building.side);
@@ -186,9 +200,10 @@ struct Reader {
                 building.satelliteProtection);
         Integer(value["researchable"], Member(path, "researchable"), ResearchableCount, building.researchable);
         Integer(value["researched"], Member(path, "researched"), ByteField, building.researched);
-        Levels(value["produced"], Member(path, "produced"), building.produced);
-        Levels(value["classOffset"], Member(path, "classOffset"), building.classOffset);
-        if (errors.size() == before) Footprint(value, path, building);
+        Levels(value["produced"], Member(path, "produced"), ByteField, building.produced);
+        Levels(value["classOffset"], Member(path, "classOffset"),
+               building.kind == KindLightFactory ? LightFactoryOffset : ByteField, building.classOffset);
+        if (problems == before) Footprint(value, path, building);
     }
 
     void OneUnit(const Json& value, const std::string& path, Unit& unit) {
@@ -211,10 +226,10 @@ struct Reader {
 
     void Map(const Json& value, const std::string& path, MapGrid& grid) {
         if (!Object(value, path, {"columns", "rows", "terrain"})) return;
-        const size_t before = errors.size();
+        const size_t before = problems;
         Integer(value["columns"], Member(path, "columns"), MapColumns, grid.columns);
         Integer(value["rows"], Member(path, "rows"), MapRows, grid.rows);
-        if (errors.size() != before) return;
+        if (problems != before) return;
         const std::string terrain = Member(path, "terrain");
         const Json& rows = value["terrain"];
         if (!rows.is_array() || rows.size() != size_t(grid.rows)) {
@@ -227,12 +242,18 @@ struct Reader {
     }
 };
 
-// nlohmann keeps one of two equal keys without a word; the level would then
-// depend on which, so a key given twice is an error. The callback sees the
-// document as it is parsed and keeps where it is, to name the place; the path
-// is spelled out only for a key given twice, so a deeply nested document
-// costs no more than its depth.
-struct DuplicateKeyFinder {
+// A level document nests lists and objects 4 deep (the map's terrain rows);
+// one nested much deeper is refused before it is built, so its nesting costs
+// no memory.
+constexpr size_t DeepestNesting = 64;
+static_assert(DeepestNesting > 4);
+
+// One pass over the text as a stream of events, before the document is built:
+// it finds the syntax errors, nesting beyond DeepestNesting and keys given
+// twice, which nlohmann would take without a word, keeping one of them, and
+// the level would then depend on which. The pass keeps where it is to name
+// the place; the path is spelled out only for a problem.
+struct DocumentScan {
     struct Frame {
         bool object;
         std::set<std::string> keys;
@@ -240,7 +261,9 @@ struct DuplicateKeyFinder {
         size_t elements = 0;  // the elements begun so far, in a list
     };
     std::vector<Frame> frames;
-    std::vector<std::string>& errors;
+    std::vector<std::string> duplicates;
+    size_t duplicateCount = 0;
+    std::string failure;  // why the pass stopped
 
     std::string PathTo(size_t depth) const {
         std::string path;
@@ -249,33 +272,45 @@ struct DuplicateKeyFinder {
         return path;
     }
 
-    void Begin(bool object) {
+    bool Value() {
         if (!frames.empty() && !frames.back().object) ++frames.back().elements;
-        frames.push_back({object, {}, {}, 0});
-    }
-
-    bool operator()(int, Json::parse_event_t event, Json& parsed) {
-        switch (event) {
-        case Json::parse_event_t::object_start: Begin(true); break;
-        case Json::parse_event_t::array_start: Begin(false); break;
-        case Json::parse_event_t::object_end:
-        case Json::parse_event_t::array_end:
-            if (!frames.empty()) frames.pop_back();
-            break;
-        case Json::parse_event_t::key:
-            if (!frames.empty()) {
-                Frame& frame = frames.back();
-                frame.key = parsed.get<std::string>();
-                if (!frame.keys.insert(frame.key).second)
-                    errors.push_back(PathTo(frames.size()) + ": the key is given twice");
-            }
-            break;
-        case Json::parse_event_t::value:
-            if (!frames.empty() && !frames.back().object) ++frames.back().elements;
-            break;
-        }
         return true;
     }
+    bool Begin(bool object) {
+        Value();
+        if (frames.size() == DeepestNesting) {
+            // The path down to where a level document ends is enough to find the place.
+            failure = PathTo(4) + "...: lists and objects nested more than " + std::to_string(DeepestNesting) +
+                      " deep; a level document nests them 4 deep";
+            return false;
+        }
+        frames.push_back({object, {}, {}, 0});
+        return true;
+    }
+    bool End() {
+        frames.pop_back();
+        return true;
+    }
+
+    bool null() { return Value(); }
+    bool boolean(bool) { return Value(); }
+    bool number_integer(Json::number_integer_t) { return Value(); }
+    bool number_unsigned(Json::number_unsigned_t) { return Value(); }
+    bool number_float(Json::number_float_t, const Json::string_t&) { return Value(); }
+    bool string(Json::string_t&) { return Value(); }
+    bool binary(Json::binary_t&) { return Value(); }
+    bool start_object(size_t) { return Begin(true); }
+    bool end_object() { return End(); }
+    bool start_array(size_t) { return Begin(false); }
+    bool end_array() { return End(); }
+    bool key(Json::string_t& key) {
+        Frame& frame = frames.back();
+        frame.key = key;
+        if (!frame.keys.insert(key).second && duplicateCount++ < MostProblemsListed)
+            duplicates.push_back(PathTo(frames.size()) + ": the key is given twice");
+        return true;
+    }
+    bool parse_error(size_t, const std::string&, const Json::exception& error);
 };
 
 // "[json.exception.parse_error.101] parse error at line 2, ..." without the
@@ -286,27 +321,34 @@ std::string ParseErrorText(const std::exception& error) {
     return tagEnd == std::string::npos ? text : text.substr(tagEnd + 2);
 }
 
+bool DocumentScan::parse_error(size_t, const std::string&, const Json::exception& error) {
+    failure = "not valid JSON: " + ParseErrorText(error);
+    return false;
+}
+
 }  // namespace
 
 LevelFromJsonResult LevelFromJson(std::string_view text) {
     LevelFromJsonResult result;
     Reader reader;
-    Json document;
-    try {
-        std::vector<std::string> duplicates;
-        DuplicateKeyFinder finder{{}, duplicates};
-        document = Json::parse(text.begin(), text.end(), std::ref(finder));
-        if (!duplicates.empty()) {
-            result.errors = duplicates;
-            return result;
-        }
-    } catch (const Json::exception& error) {
-        result.errors.push_back("not valid JSON: " + ParseErrorText(error));
+    DocumentScan scan;
+    if (!Json::sax_parse(text.begin(), text.end(), &scan)) {
+        result.errors.push_back(scan.failure);
+        result.problemCount = 1;
         return result;
     }
+    if (scan.duplicateCount > 0) {
+        result.errors = std::move(scan.duplicates);
+        result.problemCount = scan.duplicateCount;
+        return result;
+    }
+    // The scan has found the text well formed; nlohmann's own parse, without a
+    // callback, builds it in time linear in its size.
+    const Json document = Json::parse(text.begin(), text.end());
 
     if (!reader.Object(document, "", {"format", "version", "start", "mission", "buildings", "units"}, {"map"})) {
-        result.errors = reader.errors;
+        result.errors = std::move(reader.errors);
+        result.problemCount = reader.problems;
         return result;
     }
     if (document["format"] != LevelJsonFormat) {
@@ -329,5 +371,6 @@ LevelFromJsonResult LevelFromJson(std::string_view text) {
         }
     }
     result.errors = std::move(reader.errors);
+    result.problemCount = reader.problems;
     return result;
 }
