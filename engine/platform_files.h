@@ -1,11 +1,33 @@
-// Durable file replacement: the one file operation that needs more from the
-// operating system than the C library gives. One implementation per platform.
+// The file operations whose system calls differ by operating system. Names are
+// UTF-8 in the program; on Windows they reach the system as UTF-16, so any name
+// works whatever the machine's code page. One implementation per platform.
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <span>
+#include <string>
+#include <vector>
 
 namespace platform {
+
+// std::fopen by UTF-8 name.
+std::FILE* OpenFile(const std::string& path, const char* mode);
+
+enum class PathKind { Missing, File, Folder, Other };
+// Other: a device or the like, or a path the system would not look at.
+PathKind KindOfPath(const std::string& path);
+
+struct FolderEntry {
+    std::string name;
+    bool isFile = false;         // a regular file
+    int64_t secondsSinceWrite = 0;  // since it was last modified, by the system's clock
+};
+// The entries of `folder` but "." and "..", in no particular order; false, with
+// errno saying why, when the folder cannot be read.
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries);
+
+bool RemoveFile(const std::string& path);
 
 // Gives the file `path` exactly `bytes`, all or nothing: the bytes go to a
 // temporary file in the same folder, every write is checked, the file is

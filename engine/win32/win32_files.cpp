@@ -1,7 +1,8 @@
-// Durable file replacement on Windows: a new file beside the target, every write
-// checked, FlushFileBuffers, then MoveFileExW over the target with write-through.
-// Names are UTF-8 in the program and UTF-16 for the system, so any name works
-// whatever the machine's code page.
+// Files on Windows. Names are UTF-8 in the program and UTF-16 for the system, so
+// any name works whatever the machine's code page. The durable replace: a new
+// file beside the target, every write checked, FlushFileBuffers, then MoveFileExW
+// over the target with write-through.
+#include <cerrno>
 #include <string>
 
 #include "engine/file_writes.h"
@@ -45,6 +46,11 @@ HANDLE CreateTemporaryBeside(const std::wstring& path, std::wstring& temporary) 
     return INVALID_HANDLE_VALUE;
 }
 
+// FILETIME counts 100-nanosecond steps since 1601.
+int64_t SecondsOf(const FILETIME& time) {
+    return int64_t((uint64_t(time.dwHighDateTime) << 32 | time.dwLowDateTime) / 10000000);
+}
+
 }  // namespace
 
 namespace platform {
@@ -69,5 +75,48 @@ bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
     if (!done) DeleteFileW(temporary.c_str());
     return done;
 }
+
+std::FILE* OpenFile(const std::string& path, const char* mode) {
+    return _wfopen(win32::Widen(path).c_str(), win32::Widen(mode).c_str());
+}
+
+PathKind KindOfPath(const std::string& path) {
+    const DWORD attributes = GetFileAttributesW(win32::Widen(path).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD error = GetLastError();
+        return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? PathKind::Missing : PathKind::Other;
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return PathKind::Folder;
+    return (attributes & FILE_ATTRIBUTE_DEVICE) != 0 ? PathKind::Other : PathKind::File;
+}
+
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
+    entries.clear();
+    const bool endsInSeparator = folder.ends_with('/') || folder.ends_with('\\');
+    const std::wstring pattern = win32::Widen(folder + (endsInSeparator ? "*" : "/*"));
+    WIN32_FIND_DATAW found{};
+    HANDLE listing = FindFirstFileW(pattern.c_str(), &found);
+    if (listing == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        errno = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ENOENT
+                : error == ERROR_DIRECTORY                                    ? ENOTDIR
+                : error == ERROR_ACCESS_DENIED                                ? EACCES
+                                                                              : EIO;
+        return false;
+    }
+    FILETIME now{};
+    GetSystemTimeAsFileTime(&now);
+    do {
+        const std::string name = win32::Narrow(found.cFileName);
+        if (name == "." || name == "..") continue;
+        const DWORD notAFile = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_REPARSE_POINT;
+        entries.push_back({name, (found.dwFileAttributes & notAFile) == 0,
+                           SecondsOf(now) - SecondsOf(found.ftLastWriteTime)});
+    } while (FindNextFileW(listing, &found));
+    FindClose(listing);
+    return true;
+}
+
+bool RemoveFile(const std::string& path) { return DeleteFileW(win32::Widen(path).c_str()) != 0; }
 
 }  // namespace platform

@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
+#include <cerrno>
+#include <cstring>
 #include <map>
 #include <span>
 #include <utility>
 
+#include "engine/platform_files.h"
 #include "level/edt_format.h"
 #include "level/pair_reading.h"
 #include "level/value_ranges.h"
@@ -323,15 +325,17 @@ std::vector<Finding> CheckLevel(const LevelPairPaths& paths) {
 
 bool CheckFolder(const std::string& folder, FolderCheck& result, std::string& error) {
     result = FolderCheck{};
-    std::error_code failure;
-    if (!std::filesystem::is_directory(folder, failure)) {
-        error = "cannot check " + folder + ": " + (failure ? failure.message() : "not a folder");
+    std::vector<platform::FolderEntry> entries;
+    errno = 0;
+    if (!platform::ListFolder(folder, entries)) {
+        error = "cannot check " + folder + ": " + (errno != 0 ? std::strerror(errno) : "not a folder");
         return false;
     }
     for (int32_t number = 0; number <= HighestLevelNumber; ++number) {
         const LevelPairPaths paths = LevelPairIn(folder, number);
-        std::error_code ignored;
-        if (!std::filesystem::exists(paths.map, ignored) && !std::filesystem::exists(paths.edt, ignored)) continue;
+        if (platform::KindOfPath(paths.map) == platform::PathKind::Missing &&
+            platform::KindOfPath(paths.edt) == platform::PathKind::Missing)
+            continue;
         ++result.levels;
         for (Finding& finding : CheckLevel(paths)) {
             ++(finding.severity == Severity::Error ? result.errors : result.warnings);
