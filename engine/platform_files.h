@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace platform {
@@ -36,7 +37,18 @@ bool RemoveFile(const std::string& path);
 // file is removed, and the result is false. A file that exists but may not be
 // written (no write permission in its mode bits, or none for this user) is
 // refused untouched, since replacing it would get round its protection.
+// After a success, the temporary files of `path` that a replace killed half-way
+// left behind, and that were last modified over an hour ago, are removed.
 bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes);
+
+// A temporary file of ReplaceFileDurably is named after the file it replaces,
+// a marker no user's file has, and six letters or digits: M02.edt.~tarnhold-x7Qa09.
+constexpr std::string_view TemporaryMarker = ".~tarnhold-";
+constexpr size_t TemporaryUniqueLength = 6;
+constexpr int64_t StaleTemporarySeconds = 3600;
+// The name of the file that `name` is a temporary file of; empty when `name`
+// is not exactly of that form.
+std::string_view TargetOfTemporaryName(std::string_view name);
 
 // Test seam: makes ReplaceFileDurably fail at a chosen step. Writes go out in
 // blocks of FileWriteBlockSize bytes and are counted from the call that set the

@@ -76,7 +76,7 @@ bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
     const bool replacing = stat(path, &old) == 0;
     if (replacing && (!S_ISREG(old.st_mode) || !MayBeWritten(old, path))) return false;
 
-    std::string temporary = std::string(path) + ".XXXXXX";
+    std::string temporary = std::string(path) + std::string(TemporaryMarker) + std::string(TemporaryUniqueLength, 'X');
     const int fd = mkstemp(temporary.data());
     if (fd < 0) return false;
     bool done = fchmod(fd, ModeForNewFile(replacing, old)) == 0 && WriteAll(fd, bytes) && Sync(fd);
@@ -87,6 +87,7 @@ bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
         return false;
     }
     SyncFolderOf(path);
+    RemoveStaleTemporaries(path, "/");
     return true;
 }
 

@@ -35,9 +35,10 @@ bool MayBeWritten(const std::wstring& path, DWORD attributes) {
 // A fresh file beside `path`, which nobody else can have open: CREATE_NEW fails on
 // a name that exists, so a clash just tries the next name.
 HANDLE CreateTemporaryBeside(const std::wstring& path, std::wstring& temporary) {
-    const unsigned long stamp = GetCurrentProcessId() ^ (GetTickCount() << 12);
-    for (unsigned long attempt = 0; attempt < 100; ++attempt) {
-        temporary = path + L"." + std::to_wstring(stamp + attempt) + L".tmp";
+    const uint64_t stamp = (uint64_t(GetCurrentProcessId()) << 32) ^ (uint64_t(GetTickCount()) * 7919);
+    for (uint64_t attempt = 0; attempt < 100; ++attempt) {
+        temporary = path + win32::Widen(std::string(platform::TemporaryMarker) +
+                                        platform::TemporaryUniqueLetters(stamp + attempt * 104729));
         HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE) return file;
@@ -72,8 +73,12 @@ bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
     // Write-through: MoveFileExW returns only once the new name is on the disk.
     done = done && !InjectedFileFaults().failRename &&
            MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
-    if (!done) DeleteFileW(temporary.c_str());
-    return done;
+    if (!done) {
+        DeleteFileW(temporary.c_str());
+        return false;
+    }
+    RemoveStaleTemporaries(path, "/\\:");
+    return true;
 }
 
 std::FILE* OpenFile(const std::string& path, const char* mode) {

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The level tool for Windows under wine, given paths through a folder whose name
-# is not ASCII. Check, export, import and render of a demo level write the bytes
-# the Linux tool writes, and both say the same, failures included. Both .exe
-# files print the version the Linux programs print.
+# is not ASCII. Export, import and render of a demo level write the bytes the
+# Linux tool writes, and both say the same, failures included. check warns about
+# a temporary file that a killed save left, and the next save of that level
+# removes it while a modder's look-alike stays. Both .exe files print the
+# version the Linux programs print.
 set -u
 . "${PROJECT_ROOT:?}/tools/x11_session.sh"
 . "${PROJECT_ROOT}/tools/wine_session.sh"
@@ -38,6 +40,11 @@ folder="关卡 Ébène"
 for side in linux windows; do
     mkdir -p "$workdir/$side/$folder"
     cp "$workdir/demo"/M0[34].* "$workdir/$side/$folder/" || exit 1
+    # Left by a save killed two hours ago, and a modder's own copy.
+    for name in M04.edt.~tarnhold-Old123 M04.edt.backup; do
+        cp "$workdir/demo/M04.edt" "$workdir/$side/$folder/$name"
+        touch -d '2 hours ago' "$workdir/$side/$folder/$name"
+    done
 done
 
 # both NAME ARGUMENTS...: runs the Linux tool and the .exe with the same
@@ -59,14 +66,15 @@ both() {
 }
 
 both check check "$folder"
+grep -q "warning: a temporary file" "$workdir/check.linux.out" || fail "check did not warn about M04.edt.~tarnhold-Old123"
 both export export "$folder/M03" -o "$folder/m03.json"
 both import import "$folder/m03.json" "$folder/M04.edt"
 both render render "$folder/M03" --whole -o "$folder/m03.png"
 both missing info "$folder/M07"
 both version --version
 
-# Every file on both sides, byte for byte: the JSON, the imported pair and the
-# picture.
+# Every file on both sides, byte for byte: the JSON, the imported pair, the
+# picture, and the temporary file gone with the look-alike kept.
 ( cd "$workdir/linux/$folder" && ls -A ) >"$workdir/files.linux"
 ( cd "$workdir/windows/$folder" && ls -A ) >"$workdir/files.windows"
 cmp -s "$workdir/files.linux" "$workdir/files.windows" \
@@ -74,6 +82,8 @@ cmp -s "$workdir/files.linux" "$workdir/files.windows" \
 while read -r name; do
     cmp -s "$workdir/linux/$folder/$name" "$workdir/windows/$folder/$name" || fail "$name differs from the Linux tool's"
 done <"$workdir/files.linux"
+[ ! -e "$workdir/windows/$folder/M04.edt.~tarnhold-Old123" ] || fail "the import left M04.edt.~tarnhold-Old123"
+[ -e "$workdir/windows/$folder/M04.edt.backup" ] || fail "the import removed M04.edt.backup"
 cmp -s "$workdir/demo/M04.edt" "$workdir/windows/$folder/M04.edt" && fail "the import did not change M04.edt"
 
 # The windowed editor writes its version to the output it was handed.
