@@ -15,6 +15,9 @@ ensure_packages() {
 }
 
 BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev unifont libgtest-dev libbenchmark-dev nlohmann-json3-dev libstb-dev)
+# tools/release.sh: CPack's .deb generator works out the dependencies with
+# dpkg-shlibdeps (dpkg-dev), which needs `file`.
+RELEASE_PACKAGES=(dpkg-dev file)
 X_PACKAGES=(xvfb xdotool imagemagick x11-utils libx11-dev)
 # Only tests/fuzz/run_fuzzers.sh needs these: clang and its fuzzer runtime.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)
