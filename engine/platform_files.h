@@ -21,7 +21,7 @@ PathKind KindOfPath(const std::string& path);
 
 struct FolderEntry {
     std::string name;
-    bool isFile = false;         // a regular file
+    bool isFile = false;            // a regular file
     int64_t secondsSinceWrite = 0;  // since it was last modified, by the system's clock
 };
 // The entries of `folder` but "." and "..", in no particular order; false, with
