@@ -17,7 +17,8 @@ LevelFile ReadLevelFile(const std::string& path) {
     std::FILE* stream = platform::OpenFile(path, "rb");
     if (stream == nullptr) {
         file.reason = std::strerror(errno);
-        file.state = platform::KindOfPath(path) == platform::PathKind::Missing ? FileState::Missing : FileState::Unreadable;
+        const bool missing = platform::KindOfPath(path) == platform::PathKind::Missing;
+        file.state = missing ? FileState::Missing : FileState::Unreadable;
         return file;
     }
     uint8_t block[65536];

@@ -327,7 +327,8 @@ namespace {
 
 // The temporary files that saves of the pair's files did not get to remove,
 // sorted by name.
-std::vector<Finding> LeftoverTemporaries(const LevelPairPaths& paths, const std::vector<platform::FolderEntry>& entries) {
+std::vector<Finding> LeftoverTemporaries(const LevelPairPaths& paths,
+                                         const std::vector<platform::FolderEntry>& entries) {
     std::vector<Finding> list;
     for (const std::string* path : {&paths.map, &paths.edt}) {
         const std::string fileName = path->substr(path->find_last_of("/\\") + 1);
