@@ -2,13 +2,23 @@
 #include "draw/help_screen.h"
 
 #include <algorithm>
+#include <string>
 
 #include "draw/help_texts.h"
 #include "draw/palette.h"
 #include "draw/text_format.h"
 #include "engine/font.h"
+#include "engine/version.h"
 
 namespace {
+
+// The About line ends with the release's first two numbers, "1.0版" for 1.0.0:
+// a new major or minor version needs a new About line too.
+constexpr bool AboutLineNamesTheVersion() {
+    const std::string_view majorMinor = ProgramVersion.substr(0, ProgramVersion.rfind('.'));
+    return AboutLine.ends_with(" " + std::string(majorMinor) + "版");
+}
+static_assert(AboutLineNamesTheVersion(), "the About line does not name the version set in CMakeLists.txt");
 
 void DrawPageTexts(Canvas& canvas, int32_t page) {
     if (page < 1 || page > HelpPageCount) return;

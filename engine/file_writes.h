@@ -1,11 +1,14 @@
-// What every backend's ReplaceFileDurably shares: the faults a test set, and the
-// writing of the bytes in blocks, each one checked. The system calls themselves
-// stay in the backends.
+// What every backend's ReplaceFileDurably shares: the faults a test set, the
+// writing of the bytes in blocks, each one checked, and the names of temporary
+// files with the clean-up of stale ones. The system calls themselves stay in
+// the backends.
 #pragma once
 
 #include <algorithm>
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "engine/platform_files.h"
 
@@ -26,5 +29,12 @@ bool WriteInBlocks(std::span<const uint8_t> bytes, WriteBlock writeBlock) {
     }
     return true;
 }
+
+// The TemporaryUniqueLength letters and digits of a temporary name, from any number.
+std::string TemporaryUniqueLetters(uint64_t seed);
+
+// Removes the temporary files of `path` last modified over StaleTemporarySeconds
+// ago. `separators` are the characters that end a folder in a path on this system.
+void RemoveStaleTemporaries(const std::string& path, std::string_view separators);
 
 }  // namespace platform

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 
 std::string LevelBaseName(int32_t levelNumber) {
     char base[16];
@@ -20,6 +19,7 @@ void BuildLevelFileName(char (&name)[LevelFileNameSize], int32_t levelNumber, co
 
 LevelPairPaths LevelPairIn(const std::string& folder, int32_t levelNumber) {
     const std::string base = LevelBaseName(levelNumber);
-    const std::string name = folder == "." ? base : (std::filesystem::path(folder) / base).string();
+    const bool endsInSeparator = folder.ends_with('/') || folder.ends_with('\\');
+    const std::string name = folder.empty() || folder == "." ? base : folder + (endsInSeparator ? "" : "/") + base;
     return {name + ".map", name + ".edt"};
 }

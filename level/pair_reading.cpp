@@ -4,20 +4,21 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
+
+#include "engine/platform_files.h"
 
 LevelFile ReadLevelFile(const std::string& path) {
     LevelFile file;
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
+    if (platform::KindOfPath(path) == platform::PathKind::Folder) {
         file.state = FileState::Unreadable;
         file.reason = "it is a folder";
         return file;
     }
-    std::FILE* stream = std::fopen(path.c_str(), "rb");
+    std::FILE* stream = platform::OpenFile(path, "rb");
     if (stream == nullptr) {
         file.reason = std::strerror(errno);
-        file.state = std::filesystem::exists(path, ignored) ? FileState::Unreadable : FileState::Missing;
+        const bool missing = platform::KindOfPath(path) == platform::PathKind::Missing;
+        file.state = missing ? FileState::Missing : FileState::Unreadable;
         return file;
     }
     uint8_t block[65536];

@@ -22,7 +22,7 @@ bool SavingChangesMapStart(const MapReadReport& map, const Level& level) {
 FileWrite PatchMapFileStart(const std::string& path, const Level& level) {
     errno = 0;
     FileWrite result;
-    std::FILE* file = std::fopen(path.c_str(), "r+b");
+    std::FILE* file = platform::OpenFile(path, "r+b");
     if (file == nullptr) {
         result.error = errno;
         return result;

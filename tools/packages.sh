@@ -14,7 +14,10 @@ ensure_packages() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev unifont libgtest-dev libbenchmark-dev nlohmann-json3-dev libpng-dev)
+BUILD_PACKAGES=(cmake ninja-build g++ pkg-config libsdl2-dev unifont libgtest-dev libbenchmark-dev nlohmann-json3-dev libstb-dev)
+# tools/release.sh: CPack's .deb generator works out the dependencies with
+# dpkg-shlibdeps (dpkg-dev), which needs `file`.
+RELEASE_PACKAGES=(dpkg-dev file)
 X_PACKAGES=(xvfb xdotool imagemagick x11-utils libx11-dev)
 # Only tests/fuzz/run_fuzzers.sh needs these: clang and its fuzzer runtime.
 FUZZ_PACKAGES=(clang libclang-rt-14-dev)

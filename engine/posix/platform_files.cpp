@@ -1,13 +1,16 @@
-// File operations on POSIX systems. Durable replacement: mkstemp beside the
-// target, write, fsync, rename over the target, fsync the folder.
+// Files on POSIX systems, whose names are bytes and UTF-8 by convention. The
+// durable replace: mkstemp beside the target, write, fsync, rename over the
+// target, fsync the folder.
 #ifndef _WIN32
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 #include <string>
 
 #include "engine/file_writes.h"
@@ -81,7 +84,7 @@ bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
     }
     if (replacing && !MayBeWritten(old, path)) return false;
 
-    std::string temporary = std::string(path) + ".XXXXXX";
+    std::string temporary = std::string(path) + std::string(TemporaryMarker) + std::string(TemporaryUniqueLength, 'X');
     const int fd = mkstemp(temporary.data());
     if (fd < 0) return false;
     bool done = fchmod(fd, ModeForNewFile(replacing, old)) == 0 && WriteAll(fd, bytes) && Sync(fd);
@@ -92,10 +95,44 @@ bool ReplaceFileDurably(const char* path, std::span<const uint8_t> bytes) {
         return false;
     }
     SyncFolderOf(path);
+    RemoveStaleTemporaries(path, "/");
     return true;
 }
 
 bool ChangeWorkingFolder(const char* path) { return path != nullptr && *path != '\0' && chdir(path) == 0; }
+
+std::FILE* OpenFile(const std::string& path, const char* mode) { return std::fopen(path.c_str(), mode); }
+
+PathKind KindOfPath(const std::string& path) {
+    struct stat status {};
+    if (stat(path.c_str(), &status) != 0)
+        return errno == ENOENT || errno == ENOTDIR ? PathKind::Missing : PathKind::Other;
+    if (S_ISREG(status.st_mode)) return PathKind::File;
+    return S_ISDIR(status.st_mode) ? PathKind::Folder : PathKind::Other;
+}
+
+bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
+    entries.clear();
+    DIR* listing = opendir(folder.c_str());
+    if (listing == nullptr) return false;
+    const std::string prefix = folder.ends_with('/') ? folder : folder + "/";
+    const time_t now = std::time(nullptr);
+    while (const dirent* found = readdir(listing)) {
+        const std::string name = found->d_name;
+        if (name == "." || name == "..") continue;
+        FolderEntry entry{name};
+        struct stat status {};
+        if (lstat((prefix + name).c_str(), &status) == 0) {
+            entry.isFile = S_ISREG(status.st_mode);
+            entry.secondsSinceWrite = int64_t(now) - int64_t(status.st_mtime);
+        }
+        entries.push_back(std::move(entry));
+    }
+    closedir(listing);
+    return true;
+}
+
+bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
 
 }  // namespace platform
 

@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "engine/canvas.h"
 #include "engine/platform.h"
@@ -34,6 +35,15 @@ PixelSize Decoration(DWORD style, int dpi);
 // Our texts are UTF-8; the system's wide functions take UTF-16, which shows Chinese
 // whatever the machine's code page. Invalid bytes become U+FFFD.
 std::wstring Widen(std::string_view utf8);
+// And back: UTF-16 from the system, such as the command line, to UTF-8.
+std::string Narrow(std::wstring_view utf16);
+
+// The program's arguments after its name, in UTF-8, from the UTF-16 command line:
+// the ANSI argv cannot hold a name outside the machine's code page.
+std::vector<std::string> CommandLineArguments();
+
+// The editor's --version, asked for on the command line: answered, and true.
+bool AnswerVersionRequest();
 
 // Hands a translated window message to the engine's loop (see WaitEvent).
 void QueueEvent(const platform::Event& event);

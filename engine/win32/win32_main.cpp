@@ -4,6 +4,7 @@
 #include "engine/win32/win32_backend.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int showCommand) {
+    if (win32::AnswerVersionRequest()) return 0;
     win32::showCommand = showCommand;
     win32::DeclareDpiAware();
     return RunEditorProgram();

@@ -1,3 +1,9 @@
+// The reader of the library whose writer the tool uses.
+#define STB_IMAGE_IMPLEMENTATION
+#define STB_IMAGE_STATIC
+#define STBI_ONLY_PNG
+#include <stb/stb_image.h>
+
 #include "editor/editor.h"
 #include "editor_window.h"
 #include "level_tool_files.h"
@@ -6,6 +12,23 @@
 #include "tools/level_tool/png_image.h"
 
 namespace {
+
+bool DecodePng(const std::vector<uint8_t>& png, Canvas& canvas, std::string& error) {
+    int width = 0, height = 0, channels = 0;
+    stbi_uc* rgb = stbi_load_from_memory(png.data(), int(png.size()), &width, &height, &channels, 3);
+    if (rgb == nullptr) {
+        error = std::string("cannot read the PNG: ") + stbi_failure_reason();
+        return false;
+    }
+    canvas.Resize(width, height);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const stbi_uc* pixel = &rgb[(size_t(y) * size_t(width) + size_t(x)) * 3];
+            canvas.Row(y)[x] = Rgb(pixel[0], pixel[1], pixel[2]);
+        }
+    stbi_image_free(rgb);
+    return true;
+}
 
 // A 96 x 80 level, the largest the editor holds, with buildings and units
 // across the edges between the views the whole picture is made of, at every

@@ -6,6 +6,7 @@
 #include "level/edt_format.h"
 #include "level/map_format.h"
 #include "level_folder.h"
+#include "tools/level_tool/level_check.h"
 
 namespace {
 
@@ -236,6 +237,50 @@ TEST_F(SaveLevelTest, ReadOnlyMapIsReportedAndTheEdtStillSaved) {
     SaveLevel();
     EXPECT_EQ(MessageTexts(), (Texts{MapNotSaved, Saved}));
     EXPECT_EQ(ReadWholeFile("M03.map"), level.map);
+}
+
+// Files a killed save may leave, and files that only look like them. `check`
+// warns about the save's own kind; the next save of M03 removes those of
+// M03.edt last written over an hour ago, and nothing else.
+struct LeftoverCase {
+    const char* name;
+    int minutesOld;
+    bool warned;
+    bool removed;
+};
+
+TEST_F(SaveLevelTest, SavingRemovesOnlyItsOwnTemporaryFilesOverAnHourOld) {
+    const LeftoverCase cases[] = {
+        {"M03.edt.~tarnhold-a1B2c3", 61, true, true},
+        {"M03.edt.~tarnhold-Zz9yX8", 59, true, false},
+        {"M04.edt.~tarnhold-a1B2c3", 120, true, false},
+        {"M03.edt.backup", 120, false, false},
+        {"M03.edt.~tarnhold-a1B2c", 120, false, false},
+        {"M03.edt.~tarnhold-a1B2c3.old", 120, false, false},
+        {"M03.edt.~tarnhold-a1B-c3", 120, false, false},
+        {"m03.edt.~tarnhold-a1B2c3", 120, false, false},
+    };
+    WriteLevel("M03");
+    WriteLevel("M04");
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (const LeftoverCase& c : cases) {
+        ASSERT_TRUE(WriteWholeFile(c.name, Bytes(3, 0x55)));
+        std::filesystem::last_write_time(c.name, now - std::chrono::minutes(c.minutesOld));
+    }
+    FolderCheck check;
+    std::string error;
+    ASSERT_TRUE(CheckFolder(".", check, error)) << error;
+    LoadLevelNumber(3);
+    SaveLevel();
+    ASSERT_EQ(MessageTexts(), Texts{Saved});
+    for (const LeftoverCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool warned = std::any_of(check.findings.begin(), check.findings.end(), [&](const Finding& finding) {
+            return finding.file == c.name && finding.severity == Severity::Warning;
+        });
+        EXPECT_EQ(warned, c.warned);
+        EXPECT_EQ(!std::filesystem::exists(c.name), c.removed);
+    }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <span>
 
 #include "engine/platform_files.h"
+#include "engine/version.h"
 #include "level/pair_reading.h"
 #include "level/pair_writing.h"
 #include "tools/level_tool/help_texts.h"
@@ -274,6 +275,10 @@ int RunLevelTool(const std::vector<std::string>& arguments, std::istream& in, st
     const std::string& name = arguments[0];
     if (name == "--help" || name == "-h" || name == "help") {
         out << ToolHelp;
+        return Succeeded;
+    }
+    if (name == "--version") {
+        out << ProgramName << " " << ProgramVersion << "\n";
         return Succeeded;
     }
     for (const Command& command : Commands) {

@@ -18,7 +18,8 @@ Commands:
 LEVEL is a base name such as M03 or levels/M03, or the path of either file of
 the pair, such as levels/M03.edt.
 
-'tarnhold-level COMMAND --help' tells more about a command.
+'tarnhold-level COMMAND --help' tells more about a command, and
+'tarnhold-level --version' prints the version.
 
 Exit status: 0 when the command did its work, 1 when it failed (check: errors
 were found), 2 for bad arguments (check: it could not run).

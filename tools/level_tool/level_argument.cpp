@@ -1,7 +1,6 @@
 #include "tools/level_tool/level_argument.h"
 
-#include <filesystem>
-
+#include "engine/platform_files.h"
 #include "level/pair_reading.h"
 
 namespace {
@@ -10,10 +9,7 @@ bool EndsWith(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
 }
 
-bool IsFolder(const std::string& path) {
-    std::error_code ignored;
-    return std::filesystem::is_directory(path, ignored);
-}
+bool IsFolder(const std::string& path) { return platform::KindOfPath(path) == platform::PathKind::Folder; }
 
 }  // namespace
 

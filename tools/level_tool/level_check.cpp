@@ -6,11 +6,13 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
+#include <cerrno>
+#include <cstring>
 #include <map>
 #include <span>
 #include <utility>
 
+#include "engine/platform_files.h"
 #include "level/edt_format.h"
 #include "level/pair_reading.h"
 #include "level/value_ranges.h"
@@ -321,19 +323,45 @@ std::vector<Finding> CheckLevel(const LevelPairPaths& paths) {
                      {paths.edt, CannotReadText(paths.edt, report.edt.reason)});
 }
 
+namespace {
+
+// The temporary files that saves of the pair's files did not get to remove,
+// sorted by name.
+std::vector<Finding> LeftoverTemporaries(const LevelPairPaths& paths,
+                                         const std::vector<platform::FolderEntry>& entries) {
+    std::vector<Finding> list;
+    for (const std::string* path : {&paths.map, &paths.edt}) {
+        const std::string fileName = path->substr(path->find_last_of("/\\") + 1);
+        for (const platform::FolderEntry& entry : entries)
+            if (platform::TargetOfTemporaryName(entry.name) == fileName)
+                list.push_back({*path + entry.name.substr(fileName.size()), Severity::Warning, "",
+                                "a temporary file left by a save that did not finish; " + fileName +
+                                    " itself is whole, and the next save of the level removes this file once it "
+                                    "is an hour old"});
+    }
+    std::sort(list.begin(), list.end(), [](const Finding& a, const Finding& b) { return a.file < b.file; });
+    return list;
+}
+
+}  // namespace
+
 bool CheckFolder(const std::string& folder, FolderCheck& result, std::string& error) {
     result = FolderCheck{};
-    std::error_code failure;
-    if (!std::filesystem::is_directory(folder, failure)) {
-        error = "cannot check " + folder + ": " + (failure ? failure.message() : "not a folder");
+    std::vector<platform::FolderEntry> entries;
+    errno = 0;
+    if (!platform::ListFolder(folder, entries)) {
+        error = "cannot check " + folder + ": " + (errno != 0 ? std::strerror(errno) : "not a folder");
         return false;
     }
     for (int32_t number = 0; number <= HighestLevelNumber; ++number) {
         const LevelPairPaths paths = LevelPairIn(folder, number);
-        std::error_code ignored;
-        if (!std::filesystem::exists(paths.map, ignored) && !std::filesystem::exists(paths.edt, ignored)) continue;
+        if (platform::KindOfPath(paths.map) == platform::PathKind::Missing &&
+            platform::KindOfPath(paths.edt) == platform::PathKind::Missing)
+            continue;
         ++result.levels;
-        for (Finding& finding : CheckLevel(paths)) {
+        std::vector<Finding> findings = CheckLevel(paths);
+        for (Finding& finding : LeftoverTemporaries(paths, entries)) findings.push_back(std::move(finding));
+        for (Finding& finding : findings) {
             ++(finding.severity == Severity::Error ? result.errors : result.warnings);
             result.findings.push_back(std::move(finding));
         }

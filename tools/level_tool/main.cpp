@@ -4,12 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "engine/platform_console.h"
 #include "tools/level_tool/command_line.h"
 
 int main(int argc, char** argv) {
     try {
-        const std::vector<std::string> arguments(argv + 1, argv + argc);
-        return RunLevelTool(arguments, std::cin, std::cout, std::cerr);
+        platform::ShowUtf8OnConsole();
+        return RunLevelTool(platform::ArgumentsInUtf8(argc, argv), std::cin, std::cout, std::cerr);
     } catch (const std::exception& error) {
         // Only running out of memory should get here.
         std::cerr << "tarnhold-level: " << error.what() << "\n";

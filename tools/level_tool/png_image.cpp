@@ -1,11 +1,21 @@
-// libpng's simplified interface does the whole file in one call each way.
 #include "tools/level_tool/png_image.h"
 
-#include <png.h>
+// The writer's code is compiled here, and only here: its functions stay private to
+// this file, and it never opens a file itself.
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+#define STBI_WRITE_NO_STDIO
+#include <stb/stb_image_write.h>
 
 namespace {
 
 constexpr int BytesPerPixel = 3;
+
+void AppendBytes(void* context, void* data, int size) {
+    auto& png = *static_cast<std::vector<uint8_t>*>(context);
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    png.insert(png.end(), bytes, bytes + size);
+}
 
 }  // namespace
 
@@ -22,46 +32,11 @@ bool EncodePng(const Canvas& canvas, std::vector<uint8_t>& png, std::string& err
         rgb.push_back(GreenOf(pixel));
         rgb.push_back(BlueOf(pixel));
     }
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    image.width = png_uint_32(canvas.Width());
-    image.height = png_uint_32(canvas.Height());
-    image.format = PNG_FORMAT_RGB;
-    const png_int_32 stride = png_int_32(canvas.Width() * BytesPerPixel);
-    // The first call sizes the file, the second writes it.
-    png_alloc_size_t size = 0;
-    if (png_image_write_to_memory(&image, nullptr, &size, 0, rgb.data(), stride, nullptr) != 0) {
-        png.resize(size);
-        if (png_image_write_to_memory(&image, png.data(), &size, 0, rgb.data(), stride, nullptr) != 0) {
-            png.resize(size);
-            return true;
-        }
-    }
-    error = std::string("cannot encode the PNG: ") + image.message;
-    png_image_free(&image);
-    png.clear();
-    return false;
-}
-
-bool DecodePng(const std::vector<uint8_t>& png, Canvas& canvas, std::string& error) {
-    png_image image{};
-    image.version = PNG_IMAGE_VERSION;
-    if (png_image_begin_read_from_memory(&image, png.data(), png.size()) == 0) {
-        error = std::string("cannot read the PNG: ") + image.message;
+    if (stbi_write_png_to_func(AppendBytes, &png, canvas.Width(), canvas.Height(), BytesPerPixel, rgb.data(),
+                               canvas.Width() * BytesPerPixel) == 0) {
+        error = "cannot encode the PNG: out of memory";
+        png.clear();
         return false;
     }
-    image.format = PNG_FORMAT_RGB;
-    std::vector<uint8_t> rgb(PNG_IMAGE_SIZE(image));
-    if (png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr) == 0) {
-        error = std::string("cannot read the PNG: ") + image.message;
-        png_image_free(&image);
-        return false;
-    }
-    canvas.Resize(int(image.width), int(image.height));
-    for (int y = 0; y < canvas.Height(); ++y)
-        for (int x = 0; x < canvas.Width(); ++x) {
-            const uint8_t* pixel = &rgb[(size_t(y) * image.width + size_t(x)) * BytesPerPixel];
-            canvas.Row(y)[x] = Rgb(pixel[0], pixel[1], pixel[2]);
-        }
     return true;
 }

@@ -1,4 +1,5 @@
-// PNG files of canvases, through libpng: 8-bit RGB, no alpha.
+// PNG files of canvases: 8-bit RGB, no alpha, through the header-only writer
+// stb_image_write, which the Linux and the Windows build share.
 #pragma once
 
 #include <cstdint>
@@ -7,8 +8,5 @@
 
 #include "engine/canvas.h"
 
-// The PNG file's bytes for `canvas`; false with libpng's reason.
+// The PNG file's bytes for `canvas`; false with the reason.
 bool EncodePng(const Canvas& canvas, std::vector<uint8_t>& png, std::string& error);
-
-// Reads an 8-bit PNG back into a canvas (for tests and comparisons).
-bool DecodePng(const std::vector<uint8_t>& png, Canvas& canvas, std::string& error);
