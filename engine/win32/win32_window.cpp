@@ -90,6 +90,18 @@ LRESULT RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RBUTTONDOWN: win32::QueueEvent(MouseEvent(EventType::MouseDown, lParam, false)); return 0;
     case WM_RBUTTONUP: win32::QueueEvent(MouseEvent(EventType::MouseUp, lParam, false)); return 0;
     case WM_MOUSEMOVE: win32::QueueEvent(MouseEvent(EventType::MouseMove, lParam, false)); return 0;
+    case WM_KEYDOWN: {
+        platform::Event press;
+        if (!win32::KeyPressOf(wParam, press)) return DefWindowProcW(window, message, wParam, lParam);
+        win32::QueueEvent(press);
+        return 0;
+    }
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL: {
+        platform::Event notch;
+        if (win32::WheelNotchesOf(message, wParam, notch)) win32::QueueEvent(notch);
+        return 0;
+    }
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }
