@@ -12,6 +12,10 @@
 //   keydown KEY, keyup KEY   a key went down or up; KEY is Left, Right, Up,
 //                            Down, KP_Add or KP_Subtract, as xdotool names them
 //   wait MS                  MS milliseconds pass, with the frames due in them
+//   key [ctrl+][shift+]KEY   KEY pressed (z, y, s or Delete) with those modifiers
+//                            held, as xdotool's key names it: key ctrl+shift+z
+//   wheel [ctrl+][shift+]WAY a notch of the wheel: WAY is up, down (buttons 4
+//                            and 5), left or right (buttons 6 and 7)
 // Blank lines and lines starting with # are skipped. Each message box the
 // editor opens is printed as "message: TEXT" (line breaks as \n).
 #include <cstdio>
@@ -46,6 +50,47 @@ bool ParseKey(const std::string& word, platform::Key& key) {
     return false;
 }
 
+// "ctrl+shift+NAME": the modifiers into `event` and NAME into `name`.
+void SplitModifiers(const std::string& chord, platform::Event& event, std::string& name) {
+    name = chord;
+    for (size_t plus; (plus = name.find('+')) != std::string::npos && plus + 1 < name.size();) {
+        const std::string modifier = name.substr(0, plus);
+        if (modifier == "ctrl") event.ctrl = true;
+        else if (modifier == "shift") event.shift = true;
+        else return;
+        name.erase(0, plus + 1);
+    }
+}
+
+bool ParseKeyPress(const std::string& chord, platform::Event& event) {
+    static const struct {
+        const char* name;
+        platform::PressedKey key;
+    } Keys[] = {{"z", platform::PressedKey::Z}, {"y", platform::PressedKey::Y},
+                {"s", platform::PressedKey::S}, {"Delete", platform::PressedKey::Delete}};
+    event.type = platform::EventType::KeyPress;
+    std::string name;
+    SplitModifiers(chord, event, name);
+    for (const auto& entry : Keys) {
+        if (name != entry.name) continue;
+        event.key = entry.key;
+        return true;
+    }
+    return false;
+}
+
+bool ParseWheel(const std::string& chord, platform::Event& event) {
+    event.type = platform::EventType::Wheel;
+    std::string way;
+    SplitModifiers(chord, event, way);
+    if (way == "up") event.notchesDown = -1;
+    else if (way == "down") event.notchesDown = 1;
+    else if (way == "left") event.notchesRight = -1;
+    else if (way == "right") event.notchesRight = 1;
+    else return false;
+    return true;
+}
+
 // The verbs that are no mouse event; false for a line it does not know.
 bool ReadOtherLine(const std::string& verb, std::istringstream& words) {
     std::string argument, extra;
@@ -64,6 +109,12 @@ bool ReadOtherLine(const std::string& verb, std::istringstream& words) {
         platform::Key key;
         if (!ParseKey(argument, key)) return false;
         headless::PushKeyChange(key, verb == "keydown");
+        return true;
+    }
+    if (verb == "key" || verb == "wheel") {
+        platform::Event event;
+        if (!(verb == "key" ? ParseKeyPress(argument, event) : ParseWheel(argument, event))) return false;
+        headless::PushEvent(event);
         return true;
     }
     if (verb == "wait") {
