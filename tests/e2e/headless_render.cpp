@@ -50,45 +50,29 @@ bool ParseKey(const std::string& word, platform::Key& key) {
     return false;
 }
 
-// "ctrl+shift+NAME": the modifiers into `event` and NAME into `name`.
-void SplitModifiers(const std::string& chord, platform::Event& event, std::string& name) {
-    name = chord;
-    for (size_t plus; (plus = name.find('+')) != std::string::npos && plus + 1 < name.size();) {
-        const std::string modifier = name.substr(0, plus);
-        if (modifier == "ctrl") event.ctrl = true;
-        else if (modifier == "shift") event.shift = true;
-        else return;
-        name.erase(0, plus + 1);
+// A key or a wheel notch with its modifiers, as xdotool names them: "ctrl+z",
+// "shift+down".
+bool ParseChord(const std::string& verb, std::string chord, platform::Event& event) {
+    using platform::PressedKey;
+    event.ctrl = chord.starts_with("ctrl+");
+    if (event.ctrl) chord.erase(0, 5);
+    event.shift = chord.starts_with("shift+");
+    if (event.shift) chord.erase(0, 6);
+    if (verb == "wheel") {
+        event.type = platform::EventType::Wheel;
+        event.notchesDown = chord == "down" ? 1 : chord == "up" ? -1 : 0;
+        event.notchesRight = chord == "right" ? 1 : chord == "left" ? -1 : 0;
+        return event.notchesDown != 0 || event.notchesRight != 0;
     }
-}
-
-bool ParseKeyPress(const std::string& chord, platform::Event& event) {
-    static const struct {
-        const char* name;
-        platform::PressedKey key;
-    } Keys[] = {{"z", platform::PressedKey::Z}, {"y", platform::PressedKey::Y},
-                {"s", platform::PressedKey::S}, {"Delete", platform::PressedKey::Delete}};
     event.type = platform::EventType::KeyPress;
-    std::string name;
-    SplitModifiers(chord, event, name);
-    for (const auto& entry : Keys) {
-        if (name != entry.name) continue;
-        event.key = entry.key;
+    const std::pair<const char*, PressedKey> Keys[] = {
+        {"z", PressedKey::Z}, {"y", PressedKey::Y}, {"s", PressedKey::S}, {"Delete", PressedKey::Delete}};
+    for (const auto& [name, key] : Keys) {
+        if (chord != name) continue;
+        event.key = key;
         return true;
     }
     return false;
-}
-
-bool ParseWheel(const std::string& chord, platform::Event& event) {
-    event.type = platform::EventType::Wheel;
-    std::string way;
-    SplitModifiers(chord, event, way);
-    if (way == "up") event.notchesDown = -1;
-    else if (way == "down") event.notchesDown = 1;
-    else if (way == "left") event.notchesRight = -1;
-    else if (way == "right") event.notchesRight = 1;
-    else return false;
-    return true;
 }
 
 // The verbs that are no mouse event; false for a line it does not know.
@@ -113,7 +97,7 @@ bool ReadOtherLine(const std::string& verb, std::istringstream& words) {
     }
     if (verb == "key" || verb == "wheel") {
         platform::Event event;
-        if (!(verb == "key" ? ParseKeyPress(argument, event) : ParseWheel(argument, event))) return false;
+        if (!ParseChord(verb, argument, event)) return false;
         headless::PushEvent(event);
         return true;
     }

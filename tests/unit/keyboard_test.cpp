@@ -175,18 +175,12 @@ TEST_F(Keyboard, EachWheelNotchMovesAThumbThirtyPixelsOrZoomsOneStep) {
         int32_t startLeft, startTop, cellSize;
         int32_t left, top, cellSizeAfter;
     } cases[] = {
-        {"down", 0, 1, false, false, 0, 0, 10, 0, 30, 10},
         {"up", 0, -1, false, false, 0, 100, 10, 0, 70, 10},
-        {"two notches down at once", 0, 2, false, false, 0, 0, 10, 0, 60, 10},
-        {"down at the track's end", 0, 1, false, false, 0, 120, 10, 0, 128, 10},
-        {"Shift with down", 0, 1, false, true, 0, 0, 10, 30, 0, 10},
+        {"two notches down at once, to the track's end", 0, 2, false, false, 0, 100, 10, 0, 128, 10},
         {"Shift with up", 0, -1, false, true, 100, 0, 10, 70, 0, 10},
         {"tilted right", 1, 0, false, false, 0, 0, 10, 30, 0, 10},
-        {"tilted left", -1, 0, false, false, 100, 0, 10, 70, 0, 10},
-        {"Ctrl with up zooms in", 0, -1, true, false, 0, 0, 10, 0, 0, 20},
-        {"Ctrl with down zooms out", 0, 1, true, false, 0, 0, 20, 0, 0, 10},
         {"Ctrl with two notches up", 0, -2, true, false, 0, 0, 10, 0, 0, 40},
-        {"Ctrl and Shift zoom", 0, -1, true, true, 0, 0, 10, 0, 0, 20},
+        {"Ctrl and Shift with down", 0, 1, true, true, 0, 0, 20, 0, 0, 10},
     };
     for (const auto& c : cases) {
         editorState.cellSize = c.cellSize;
