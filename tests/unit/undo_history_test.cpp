@@ -43,6 +43,14 @@ class UndoHistoryTest : public EditorWindow {
     static void SelectFirstUnit() { Drag(55, 55, 55, 55); }
 };
 
+// A selected or hovered number stays while it names a record of its table.
+int32_t Kept(int32_t n, bool isUnit) {
+    const int32_t count = isUnit ? currentLevel.unitCount : currentLevel.buildingCount;
+    return n <= count ? n : 0;
+}
+
+// Undone, each case also checks that a selected or hovered number that no
+// longer names a record is cleared and one that does stays.
 TEST_F(UndoHistoryTest, EachActionThatChangesTheLevelIsOneStepAndUndoesExactly) {
     const struct {
         const char* name;
@@ -53,6 +61,8 @@ TEST_F(UndoHistoryTest, EachActionThatChangesTheLevelIsOneStepAndUndoesExactly) 
         {"a unit pressed and released where it stands", [] { Drag(55, 55, 55, 55); }, 0},
         {"an added building's kind stepped while placing, placed and dragged on",
          [] { Click(AddBuildingId); Click(KindUpId); Drag(300, 300, 400, 300); }, 1},
+        {"an added unit placed, then selected",
+         [] { Click(AddUnitId); Drag(300, 300, 300, 300); Drag(300, 300, 300, 300); }, 1},
         {"health down ten", [] { SelectFactory(); Click(HealthDownTenId); }, 1},
         {"health up at full health", [] { SelectFactory(); Click(HealthUpTenId); }, 0},
         {"two clicks", [] { SelectFactory(); Click(HealthDownTenId); Click(HealthDownId); }, 2},
@@ -71,6 +81,8 @@ TEST_F(UndoHistoryTest, EachActionThatChangesTheLevelIsOneStepAndUndoesExactly) 
         while (UndoLastStep()) {}
         EXPECT_TRUE(EditsOf(currentLevel) == before) << c.name;
         EXPECT_TRUE(editorState.infoMode == view.infoMode && editorState.cellSize == view.cellSize) << c.name;
+        EXPECT_EQ(editorState.selectedIndex, Kept(view.selectedIndex, view.selectedIsUnit)) << c.name;
+        EXPECT_EQ(editorState.hoverIndex, Kept(view.hoverIndex, view.hoverIsUnit)) << c.name;
         while (RedoLastStep()) {}
         EXPECT_TRUE(EditsOf(currentLevel) == after) << c.name;
     }
@@ -83,7 +95,6 @@ TEST_F(UndoHistoryTest, ANewChangeClearsRedoAndLoadingClearsEverything) {
         size_t undo, redo;
     } cases[] = {
         {"a new change", HealthDownId, 2, 0},
-        {"a click that changes nothing", LevelDownId, 1, 1},
         {"saving", SaveLevelId, 1, 1},
         {"loading", LoadLevelId, 0, 0},
     };
@@ -96,33 +107,6 @@ TEST_F(UndoHistoryTest, ANewChangeClearsRedoAndLoadingClearsEverything) {
         Click(c.id);
         EXPECT_EQ(UndoStepCount(), c.undo) << c.name;
         EXPECT_EQ(RedoStepCount(), c.redo) << c.name;
-    }
-}
-
-TEST_F(UndoHistoryTest, UndoClearsOnlyTheNumbersThatNameNoRecord) {
-    const struct {
-        const char* name;
-        int32_t selected;
-        bool selectedIsUnit;
-        int32_t hover;
-        bool hoverIsUnit;
-        int32_t selectedAfter, hoverAfter;
-    } cases[] = {
-        {"the removed unit selected, a building hovered", 3, true, 2, false, 0, 2},
-        {"a unit that stays selected, the removed one hovered", 1, true, 3, true, 1, 0},
-        {"building 3 does not exist", 3, false, 0, false, 0, 0},
-    };
-    for (const auto& c : cases) {
-        ASSERT_NO_FATAL_FAILURE(Restart());
-        Click(AddUnitId);
-        Drag(300, 300, 300, 300);  // unit 3 placed
-        editorState.selectedIndex = c.selected;
-        editorState.selectedIsUnit = c.selectedIsUnit;
-        editorState.hoverIndex = c.hover;
-        editorState.hoverIsUnit = c.hoverIsUnit;
-        ASSERT_TRUE(UndoLastStep()) << c.name;
-        EXPECT_EQ(editorState.selectedIndex, c.selectedAfter) << c.name;
-        EXPECT_EQ(editorState.hoverIndex, c.hoverAfter) << c.name;
     }
 }
 
@@ -139,19 +123,14 @@ TEST_F(UndoHistoryTest, KeysEndADragFirstAndActOnlyWhereTheirButtonsAre) {
     } cases[] = {
         {"Ctrl+Z during a drag", [] { PressAndMove(55, 55, 205, 105); }, PressedKey::Z, true, false, 2, 0, 1, 0},
         {"Ctrl+Z while placing", [] { Click(AddUnitId); }, PressedKey::Z, true, false, 2, 0, 1, 0},
-        {"Ctrl+Y", [] { Drag(55, 55, 205, 105); OnKeyPress(PressedKey::Z, true, false); }, PressedKey::Y, true,
-         false, 2, 1, 0, 0},
         {"Ctrl+Shift+Z", [] { Click(DeleteAllId); OnKeyPress(PressedKey::Z, true, false); }, PressedKey::Z, true,
          true, 0, 1, 0, 0},
         {"Delete on a selected unit", SelectFirstUnit, PressedKey::Delete, false, false, 1, 1, 0, 0},
-        {"Delete with nothing selected", [] {}, PressedKey::Delete, false, false, 2, 0, 0, 0},
         {"Delete on the information page", [] { SelectFirstUnit(); Click(PageSwitchId); }, PressedKey::Delete,
          false, false, 2, 0, 0, 0},
         {"Delete while placing", [] { Click(AddUnitId); }, PressedKey::Delete, false, false, 2, 2, 0, 0},
         {"Ctrl+S", [] {}, PressedKey::S, true, false, 2, 0, 0, 2},
         {"Ctrl+S while placing", [] { Click(AddUnitId); }, PressedKey::S, true, false, 3, 0, 0, 0},
-        {"Ctrl+S on the help screen", [] { Click(HelpButtonId); }, PressedKey::S, true, false, 2, 0, 0, 0},
-        {"Ctrl+Shift+S", [] {}, PressedKey::S, true, true, 2, 0, 0, 0},
     };
     for (const auto& c : cases) {
         ASSERT_NO_FATAL_FAILURE(Restart());
