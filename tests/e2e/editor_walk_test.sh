@@ -165,7 +165,8 @@ down
 up
 key Delete
 window_matches_render deleted
-[ "$(pixel_of "$workdir/deleted.png" "$at_x" "$at_y")" != "$colour" ] || fail "the unit at cell $cell still shows after Delete"
+[ "$(pixel_of "$workdir/deleted.png" "$at_x" "$at_y")" != "$colour" ] \
+    || fail "the unit at cell $cell still shows after Delete"
 
 # "删除一切单位.", then Ctrl+Z for it, the Delete and the drag, and once more for
 # nothing: Ctrl+S then writes what a save right after loading writes.
@@ -173,13 +174,15 @@ press 740 680
 for n in 1 2 3 4; do key ctrl+z; done
 printf 'key ctrl+s\nanswer ok\n' >>"$script"
 xdotool key ctrl+s
-box=$(wait_for_window "$MESSAGE_BOX_TITLE" 10) && answer_message_box "$box" Return || fail "no notice closed after Ctrl+S"
+box=$(wait_for_window "$MESSAGE_BOX_TITLE" 10) && answer_message_box "$box" Return \
+    || fail "no notice closed after Ctrl+S"
 window_matches_render undone_saved
 printf 'move 870 680\ndown 870 680 left\nanswer ok\n' | cat "$workdir/load.script" - >"$workdir/fresh.script"
 mkdir "$workdir/fresh.level" && cp "$workdir/demo/$base.map" "$workdir/demo/$base.edt" "$workdir/fresh.level/"
 "$HEADLESS_RENDER" "$workdir/fresh.level" "$workdir/fresh.script" "$workdir/fresh.ppm" >/dev/null
 for file in "$base.map" "$base.edt"; do
-    cmp -s "$workdir/real/$file" "$workdir/fresh.level/$file" || fail "Ctrl+S wrote a $file other than a save after loading"
+    cmp -s "$workdir/real/$file" "$workdir/fresh.level/$file" \
+        || fail "Ctrl+S wrote a $file other than a save right after loading"
 done
 
 # Ctrl with two notches up zooms in twice, so the level outgrows the view; a notch
