@@ -20,7 +20,7 @@ inline constexpr std::string_view HelpPageOneIntroduction =
     "本编辑器只适用于本游戏的这一版本，其他版本的关卡文件可能无法正确读写。\n"
     "已知的不足之处：\n"
     "  1. 汉化为测试版，个别文字可能不够准确；\n"
-    "  2. 没有撤销功能，修改关卡前请先备份关卡文件；\n"
+    "  2. 撤销按 Ctrl+Z，重做按 Ctrl+Y 或 Ctrl+Shift+Z，载入关卡后撤销记录清空；\n"
     "  3. 使用本程序时出现的任何硬件问题，作者与汉化者概不负责。\n"
     "欢迎来汉化者的论坛交流：forum.tarnhold.example";
 

@@ -13,6 +13,7 @@
 #include "input/frame_state.h"
 #include "level/level_data.h"
 #include "input/level_files.h"
+#include "input/undo_history.h"
 
 GameEngine* editorEngine = nullptr;
 Canvas offscreenFrame;
@@ -37,6 +38,7 @@ void OnStart(WindowHandle) {
     LoadBitmapCatalogue();
     ClearMapGrid(currentLevel);
     ResetEditorState();
+    ClearUndoHistory();
     BuildLayout(editorState.cellSize, editorState.scrollX, editorState.scrollY, currentLevel.mapGrid.columns,
                 currentLevel.mapGrid.rows);
     Repaint();
@@ -54,6 +56,7 @@ void ResetEditorGlobals() {
     ResetLevelRecords(currentLevel);
     ResetLevelFileNames();
     ResetEditorState();
+    ClearUndoHistory();
     ClearLayout();
 }
 

@@ -18,6 +18,8 @@ void OnKeys();
 void OnMouseDown(int x, int y, bool leftButton);
 void OnMouseUp(int x, int y, bool leftButton);
 void OnMouseMove(int x, int y);
+void OnKeyPress(platform::PressedKey key, bool ctrl, bool shift);
+void OnWheel(int notchesRight, int notchesDown, bool ctrl, bool shift);
 void OnJoystick(uint16_t flags);
 
 // Every hook above but EditorInitialize, as the engine calls them.

@@ -12,6 +12,8 @@ const EngineHooks editorHooks{
     .onMouseDown = OnMouseDown,
     .onMouseUp = OnMouseUp,
     .onMouseMove = OnMouseMove,
+    .onKeyPress = OnKeyPress,
+    .onWheel = OnWheel,
     .onJoystick = OnJoystick,
 };
 

@@ -113,6 +113,12 @@ void GameEngine::RouteEvent(const platform::Event& event) {
     case EventType::MouseMove:
         hooks.onMouseMove(event.x, event.y);
         break;
+    case EventType::KeyPress:
+        hooks.onKeyPress(event.key, event.ctrl, event.shift);
+        break;
+    case EventType::Wheel:
+        hooks.onWheel(event.notchesRight, event.notchesDown, event.ctrl, event.shift);
+        break;
     }
     DeliverReleasesLostInMessageBoxes();
 }

@@ -49,6 +49,8 @@ struct EngineHooks {
     void (*onMouseDown)(int x, int y, bool leftButton) = [](int, int, bool) {};
     void (*onMouseUp)(int x, int y, bool leftButton) = [](int, int, bool) {};
     void (*onMouseMove)(int x, int y) = [](int, int) {};
+    void (*onKeyPress)(platform::PressedKey key, bool ctrl, bool shift) = [](platform::PressedKey, bool, bool) {};
+    void (*onWheel)(int notchesRight, int notchesDown, bool ctrl, bool shift) = [](int, int, bool, bool) {};
     void (*onJoystick)(uint16_t flags) = [](uint16_t) {};
 };
 

@@ -21,12 +21,21 @@ enum class EventType {
     MouseDown,
     MouseUp,
     MouseMove,
+    KeyPress,    // a key went down, or repeats while held
+    Wheel,       // the mouse wheel turned or tilted
 };
+
+// The keys the editor takes as presses (the six it polls are in Key below).
+enum class PressedKey { Delete, S, Y, Z };
 
 struct Event {
     EventType type = EventType::Paint;
     int x = 0, y = 0;        // frame pixels for mouse events, whatever the window's scale
     bool leftButton = false; // for MouseDown and MouseUp
+    PressedKey key = PressedKey::Delete;  // for KeyPress
+    bool ctrl = false, shift = false;     // for KeyPress and Wheel: held at that moment
+    int notchesRight = 0;    // for Wheel: whole notches, tilted right (negative: left)
+    int notchesDown = 0;     // turned towards the user (negative: away from them)
 };
 
 struct WindowSpec {

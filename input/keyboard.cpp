@@ -4,7 +4,6 @@
 #include "input/keyboard.h"
 
 #include "controls/control_ids.h"
-#include "controls/control_list.h"
 #include "engine/platform.h"
 #include "input/commands.h"
 #include "input/editor_state.h"
@@ -15,14 +14,12 @@ namespace {
 bool Held(platform::Key key) { return platform::IsKeyDown(key); }
 
 void MoveHorizontalThumb(int32_t dx) {
-    if (Control* thumb = FindControl(HorizontalThumbId)) thumb->MoveWithinRange(dx, 0);
-    ScrollXFromThumb();
+    MoveHorizontalThumbBy(dx);
     editorState.needsRepaint = true;
 }
 
 void MoveVerticalThumb(int32_t dy) {
-    if (Control* thumb = FindControl(VerticalThumbId)) thumb->MoveWithinRange(0, dy);
-    ScrollYFromThumb();
+    MoveVerticalThumbBy(dy);
     editorState.needsRepaint = true;
 }
 

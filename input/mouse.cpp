@@ -8,6 +8,7 @@
 #include "controls/control_list.h"
 #include "input/commands.h"
 #include "input/editor_state.h"
+#include "input/undo_history.h"
 #include "input/view_commands.h"
 #include "level/level_data.h"
 
@@ -131,6 +132,8 @@ bool HandleMouseDown(int pointerX, int pointerY, bool leftButton) {
         RunClickCommand(controlList.ClickAt(x, y));
         if (InMapView(x, y)) PressInMapView(x, y);
     }
+    // A drag, or an object being placed, becomes a step when it ends.
+    FinishUndoableAction();
     return true;
 }
 
@@ -144,7 +147,9 @@ bool HandleMouseUp(int pointerX, int pointerY, bool leftButton) {
         editorState.grabOffsetY = 0;
     }
     if (leftButton) editorState.leftDown = false;
-    return HandleMouseMove(pointerX, pointerY);
+    const bool repaint = HandleMouseMove(pointerX, pointerY);
+    FinishUndoableAction();
+    return repaint;
 }
 
 bool HandleMouseMove(int pointerX, int pointerY) {
@@ -174,4 +179,14 @@ bool HandleMouseMove(int pointerX, int pointerY) {
     state.lastMouseX = x;
     state.lastMouseY = y;
     return state.needsRepaint;
+}
+
+bool EndObjectDrag() {
+    EditorState& state = editorState;
+    if (!state.placing && state.dragIndex == -1) return false;
+    state.placing = false;
+    state.dragIndex = -1;
+    state.grabOffsetX = 0;
+    state.grabOffsetY = 0;
+    return true;
 }

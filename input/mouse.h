@@ -13,6 +13,11 @@ bool HandleMouseUp(int pointerX, int pointerY, bool leftButton);
 // Moves a held thumb or object, hovers, and remembers the pointer.
 bool HandleMouseMove(int pointerX, int pointerY);
 
+// Ends a drag, or the placing of a new object, with the object where it
+// stands, so that the release that follows moves nothing; a new object stays
+// selected. False when no object was following the pointer.
+bool EndObjectDrag();
+
 // Finds the object on the cursor cell the last object-page paint computed, so
 // the hover lags one mouse event behind the pointer. A unit wins over a
 // building; among several, the highest number. Nothing is hovered while the

@@ -38,6 +38,16 @@ void ScrollYFromThumb() {
     }
 }
 
+void MoveHorizontalThumbBy(int32_t dx) {
+    if (Control* thumb = FindControl(HorizontalThumbId)) thumb->MoveWithinRange(dx, 0);
+    ScrollXFromThumb();
+}
+
+void MoveVerticalThumbBy(int32_t dy) {
+    if (Control* thumb = FindControl(VerticalThumbId)) thumb->MoveWithinRange(0, dy);
+    ScrollYFromThumb();
+}
+
 void CentreHorizontalThumbOnPointer() {
     Control* thumb = FindControl(HorizontalThumbId);
     if (thumb == nullptr) return;

@@ -11,6 +11,10 @@ constexpr int32_t LargestCellSize = 40;
 void ScrollXFromThumb();
 void ScrollYFromThumb();
 
+// Moves a thumb along its track, as far as the track allows, and scrolls to it.
+void MoveHorizontalThumbBy(int32_t dx);
+void MoveVerticalThumbBy(int32_t dy);
+
 // Centres a thumb on the pointer as far as its track allows, then scrolls to it.
 void CentreHorizontalThumbOnPointer();
 void CentreVerticalThumbOnPointer();

@@ -41,6 +41,8 @@ struct LevelInfo {
     int32_t opaque4;
     int32_t opaqueSide[2];
     int32_t opaque256;
+
+    bool operator==(const LevelInfo&) const = default;
 };
 
 struct Building {

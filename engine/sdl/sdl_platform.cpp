@@ -67,6 +67,40 @@ void ToFrame(platform::Event& event, int windowX, int windowY) {
     event.y = FramePixelAt(windowY & 0xFFFF, sdl::frameSize.height, sdl::scaleDpi);
 }
 
+// Ctrl and Shift as the key events taken so far left them. SDL's wheel event carries
+// no modifiers, and SDL_GetModState may already count a release still queued behind
+// the notch, so a notch takes these.
+SDL_Keymod heldModifiers = KMOD_NONE;
+
+bool TranslateKeyPress(const SDL_KeyboardEvent& key, platform::Event& out) {
+    using platform::PressedKey;
+    platform::Event press{platform::EventType::KeyPress};
+    switch (key.keysym.sym) {
+    case SDLK_DELETE: press.key = PressedKey::Delete; break;
+    case SDLK_s: press.key = PressedKey::S; break;
+    case SDLK_y: press.key = PressedKey::Y; break;
+    case SDLK_z: press.key = PressedKey::Z; break;
+    default: return false;
+    }
+    press.ctrl = (key.keysym.mod & KMOD_CTRL) != 0;
+    press.shift = (key.keysym.mod & KMOD_SHIFT) != 0;
+    out = press;
+    return true;
+}
+
+bool TranslateWheel(const SDL_MouseWheelEvent& wheel, platform::Event& out) {
+    // SDL counts up and right as positive; a flipped wheel reports them reversed.
+    const int sign = wheel.direction == SDL_MOUSEWHEEL_FLIPPED ? -1 : 1;
+    platform::Event notch{platform::EventType::Wheel};
+    notch.notchesRight = sign * wheel.x;
+    notch.notchesDown = -sign * wheel.y;
+    notch.ctrl = (heldModifiers & KMOD_CTRL) != 0;
+    notch.shift = (heldModifiers & KMOD_SHIFT) != 0;
+    if (notch.notchesRight == 0 && notch.notchesDown == 0) return false;
+    out = notch;
+    return true;
+}
+
 bool Translate(const SDL_Event& in, platform::Event& out) {
     using platform::EventType;
     const Uint32 mainId = SDL_GetWindowID(sdl::mainWindow);
@@ -78,8 +112,12 @@ bool Translate(const SDL_Event& in, platform::Event& out) {
         if (in.window.windowID != mainId) return false;
         switch (in.window.event) {
         case SDL_WINDOWEVENT_CLOSE: out = {EventType::Close}; return true;
-        case SDL_WINDOWEVENT_FOCUS_GAINED: out = {EventType::Activate}; return true;
-        case SDL_WINDOWEVENT_FOCUS_LOST: out = {EventType::Deactivate}; return true;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            // The key events of another window (a message box's) were not taken here.
+            heldModifiers = SDL_GetModState();
+            out = {in.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ? EventType::Activate : EventType::Deactivate};
+            return true;
         case SDL_WINDOWEVENT_EXPOSED: out = {EventType::Paint}; return true;
         default: return false;
         }
@@ -91,6 +129,12 @@ bool Translate(const SDL_Event& in, platform::Event& out) {
         ToFrame(out, in.button.x, in.button.y);
         out.leftButton = in.button.button == SDL_BUTTON_LEFT;
         return true;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        heldModifiers = SDL_Keymod(in.key.keysym.mod);
+        return in.type == SDL_KEYDOWN && in.key.windowID == mainId && TranslateKeyPress(in.key, out);
+    case SDL_MOUSEWHEEL:
+        return in.wheel.windowID == mainId && in.wheel.which != SDL_TOUCH_MOUSEID && TranslateWheel(in.wheel, out);
     case SDL_MOUSEMOTION:
         if (in.motion.windowID != mainId) return false;
         out = {EventType::MouseMove};

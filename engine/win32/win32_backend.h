@@ -51,6 +51,13 @@ void QueueEvent(const platform::Event& event);
 // it, or still a message in the thread's queue.
 bool ReleaseWaiting(bool leftButton);
 
+// A WM_KEYDOWN of a key the editor takes as a press, with Ctrl and Shift as they
+// were when it was sent; false for any other key.
+bool KeyPressOf(WPARAM virtualKey, platform::Event& event);
+// A WM_MOUSEWHEEL or WM_MOUSEHWHEEL as whole notches; false until the deltas
+// added up make one.
+bool WheelNotchesOf(UINT message, WPARAM wParam, platform::Event& event);
+
 // Draws the part `area` of the frame last presented onto `target`: what a paint
 // request shows at once, before the editor paints again.
 void PaintLastFrame(HDC target, const RECT& area);

@@ -3,6 +3,51 @@
 
 #include <mmsystem.h>  // joyGetPos and timeGetTime; WIN32_LEAN_AND_MEAN leaves it out of <windows.h>
 
+namespace {
+// Fine-grained wheels send parts of a notch; the rest waits for the next message.
+int verticalWheelRest = 0;
+int horizontalWheelRest = 0;
+}  // namespace
+
+namespace win32 {
+
+bool KeyPressOf(WPARAM virtualKey, platform::Event& event) {
+    using platform::PressedKey;
+    platform::Event press{platform::EventType::KeyPress};
+    switch (virtualKey) {
+    case VK_DELETE: press.key = PressedKey::Delete; break;
+    case 'S': press.key = PressedKey::S; break;
+    case 'Y': press.key = PressedKey::Y; break;
+    case 'Z': press.key = PressedKey::Z; break;
+    default: return false;
+    }
+    // GetKeyState follows the messages as they are taken, so it tells the state
+    // at this key, not now.
+    press.ctrl = (GetKeyState(VK_CONTROL) & 0x8000) != 0;
+    press.shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0;
+    event = press;
+    return true;
+}
+
+bool WheelNotchesOf(UINT message, WPARAM wParam, platform::Event& event) {
+    const bool vertical = message == WM_MOUSEWHEEL;
+    int& rest = vertical ? verticalWheelRest : horizontalWheelRest;
+    rest += GET_WHEEL_DELTA_WPARAM(wParam);
+    const int notches = rest / WHEEL_DELTA;
+    rest -= notches * WHEEL_DELTA;
+    if (notches == 0) return false;
+    platform::Event notch{platform::EventType::Wheel};
+    // A positive delta turns the wheel away from the user, or tilts it right.
+    if (vertical) notch.notchesDown = -notches; else notch.notchesRight = notches;
+    const WORD keys = GET_KEYSTATE_WPARAM(wParam);
+    notch.ctrl = (keys & MK_CONTROL) != 0;
+    notch.shift = (keys & MK_SHIFT) != 0;
+    event = notch;
+    return true;
+}
+
+}  // namespace win32
+
 namespace platform {
 
 bool IsKeyDown(Key key) {

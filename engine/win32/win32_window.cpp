@@ -102,6 +102,18 @@ LRESULT RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
         FollowDpi(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_KEYDOWN: {
+        platform::Event press;
+        if (!win32::KeyPressOf(wParam, press)) return DefWindowProcW(window, message, wParam, lParam);
+        win32::QueueEvent(press);
+        return 0;
+    }
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL: {
+        platform::Event notch;
+        if (win32::WheelNotchesOf(message, wParam, notch)) win32::QueueEvent(notch);
+        return 0;
+    }
     default:
         return DefWindowProcW(window, message, wParam, lParam);
     }

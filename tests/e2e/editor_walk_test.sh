@@ -3,7 +3,10 @@
 # check the terrain, objects and grid it draws against the level's own records,
 # drag a unit to another cell, save, check the bytes written, then at once drag a
 # building and save again; and compare the window with the headless render of the
-# same input, pixel for pixel.
+# same input, pixel for pixel. Then the keys and the wheel: Ctrl+Z and Ctrl+Y on
+# the drags, Delete on a selected unit, delete all and undo back to the loaded
+# level, whose Ctrl+S writes what a save right after loading writes, and the wheel
+# scrolling down and, with Shift, right.
 #
 # Every input goes through step functions that drive the window with xdotool and
 # write the same input to a script for headless-render, so the two see one
@@ -99,6 +102,7 @@ set -- $first_probe
 wait_for_pixel "$window" "$2" "$3" "$4" 10 || fail "level $level was not drawn"
 window_matches_render loaded
 check_probes "$workdir/loaded.png" probe
+cp "$script" "$workdir/load.script"
 
 # Hover the unit (the hover follows one movement late, so two movements inside
 # its cell), press, drag it to its new cell, release.
@@ -145,11 +149,12 @@ check_probes "$workdir/saved.png" moved
 # Straight after the notice, as a modder goes on: hover a building (two
 # movements inside its top-left cell), drag it by that cell, and save again. The
 # first press must take it.
-read -r _ building from_x from_y to_x to_y slot_x slot_y < <(grep '^drag-building ' "$workdir/probes")
-move $(cell_point "$from_x" "$from_y" 4)
-move $(cell_point "$from_x" "$from_y" 5)
+read -r _ building building_x building_y building_to_x building_to_y slot_x slot_y \
+    < <(grep '^drag-building ' "$workdir/probes")
+move $(cell_point "$building_x" "$building_y" 4)
+move $(cell_point "$building_x" "$building_y" 5)
 down
-move $(cell_point "$to_x" "$to_y" 5)
+move $(cell_point "$building_to_x" "$building_to_y" 5)
 up
 press_answering_ok 870 680
 record=$(( 376 + 76 * (building - 1) ))
@@ -162,6 +167,61 @@ for file in "$base.map" "$base.edt"; do
     cmp -s "$workdir/real/$file" "$workdir/resaved.level/$file" \
         || fail "the window and the headless editor saved different $file the second time"
 done
+
+# key CHORD: a key pressed, as xdotool names it (ctrl+z, Delete).
+key() { echo "key $1" >>"$script"; xdotool key "$1"; }
+# Undo and redo: the unit, selected again by a press that moves nothing (which
+# makes no step), and the building back on their cells, and the unit on its new
+# one again.
+move $(cell_point "$to_x" "$to_y" 4)
+move $(cell_point "$to_x" "$to_y" 5)
+down
+up
+key ctrl+z
+key ctrl+z
+window_matches_render undone
+check_probes "$workdir/undone.png" probe
+key ctrl+y
+window_matches_render redone
+check_probes "$workdir/redone.png" moved
+
+# Delete on another unit, selected by a press: its cell no longer shows it.
+read -r _ at_x at_y colour _ _ _ _ _ _ _ cell < <(grep '^probe .* unit .* at cell ' "$workdir/probes" \
+    | grep -v "cell $from_x,$from_y\$" | head -n 1)
+move $(cell_point "${cell%,*}" "${cell#*,}" 4)
+move $(cell_point "${cell%,*}" "${cell#*,}" 5)
+down
+up
+key Delete
+window_matches_render deleted
+[ "$(pixel_of "$workdir/deleted.png" "$at_x" "$at_y")" != "$colour" ] \
+    || fail "the unit at cell $cell still shows after Delete"
+
+# "删除一切单位.", then Ctrl+Z for it, the Delete and the drag, and once more for
+# nothing: Ctrl+S then writes what a save right after loading writes.
+press 740 680
+for n in 1 2 3 4; do key ctrl+z; done
+printf 'key ctrl+s\nanswer ok\n' >>"$script"
+xdotool key ctrl+s
+box=$(wait_for_window "$MESSAGE_BOX_TITLE" 10) && answer_message_box "$box" Return \
+    || fail "no notice closed after Ctrl+S"
+window_matches_render undone_saved
+printf 'move 870 680\ndown 870 680 left\nanswer ok\n' | cat "$workdir/load.script" - >"$workdir/fresh.script"
+mkdir "$workdir/fresh.level" && cp "$workdir/demo/$base.map" "$workdir/demo/$base.edt" "$workdir/fresh.level/"
+"$HEADLESS_RENDER" "$workdir/fresh.level" "$workdir/fresh.script" "$workdir/fresh.ppm" >/dev/null
+for file in "$base.map" "$base.edt"; do
+    cmp -s "$workdir/real/$file" "$workdir/fresh.level/$file" \
+        || fail "Ctrl+S wrote a $file other than a save right after loading"
+done
+
+# Ctrl with two notches up zooms in twice, so the level outgrows the view; a notch
+# down moves the vertical thumb 30 pixels down, and with Shift the horizontal one right.
+printf 'wheel ctrl+up\nwheel ctrl+up\nwheel down\nwheel shift+down\n' >>"$script"
+xdotool keydown ctrl click 4 click 4 keyup ctrl click 5 keydown shift click 5 keyup shift
+window_matches_render wheeled
+grey() { [ "$(pixel_of "$workdir/wheeled.png" "$1" "$2")" = 64,64,64 ]; }
+grey 655 29 && ! grey 655 30 || fail "a notch down did not move the vertical thumb to 30"
+grey 29 655 && ! grey 30 655 || fail "Shift with a notch down did not move the horizontal thumb to 30"
 
 close_window "$window"
 wait_for_exit "$editor_pid" 10 || fail "the editor did not exit after closing"

@@ -14,6 +14,10 @@
 //   keydown KEY, keyup KEY   a key went down or up; KEY is Left, Right, Up,
 //                            Down, KP_Add or KP_Subtract, as xdotool names them
 //   wait MS                  MS milliseconds pass, with the frames due in them
+//   key [ctrl+][shift+]KEY   KEY pressed (z, y, s or Delete) with those modifiers
+//                            held, as xdotool's key names it: key ctrl+shift+z
+//   wheel [ctrl+][shift+]WAY a notch of the wheel: WAY is up, down (buttons 4
+//                            and 5), left or right (buttons 6 and 7)
 // Blank lines and lines starting with # are skipped. Each message box the
 // editor opens is printed as "message: TEXT" (line breaks as \n).
 #include <cstdio>
@@ -48,6 +52,31 @@ bool ParseKey(const std::string& word, platform::Key& key) {
     return false;
 }
 
+// A key or a wheel notch with its modifiers, as xdotool names them: "ctrl+z",
+// "shift+down".
+bool ParseChord(const std::string& verb, std::string chord, platform::Event& event) {
+    using platform::PressedKey;
+    event.ctrl = chord.starts_with("ctrl+");
+    if (event.ctrl) chord.erase(0, 5);
+    event.shift = chord.starts_with("shift+");
+    if (event.shift) chord.erase(0, 6);
+    if (verb == "wheel") {
+        event.type = platform::EventType::Wheel;
+        event.notchesDown = chord == "down" ? 1 : chord == "up" ? -1 : 0;
+        event.notchesRight = chord == "right" ? 1 : chord == "left" ? -1 : 0;
+        return event.notchesDown != 0 || event.notchesRight != 0;
+    }
+    event.type = platform::EventType::KeyPress;
+    const std::pair<const char*, PressedKey> Keys[] = {
+        {"z", PressedKey::Z}, {"y", PressedKey::Y}, {"s", PressedKey::S}, {"Delete", PressedKey::Delete}};
+    for (const auto& [name, key] : Keys) {
+        if (chord != name) continue;
+        event.key = key;
+        return true;
+    }
+    return false;
+}
+
 // The verbs that are no mouse event; false for a line it does not know.
 bool ReadOtherLine(const std::string& verb, std::istringstream& words) {
     std::string argument, extra;
@@ -66,6 +95,12 @@ bool ReadOtherLine(const std::string& verb, std::istringstream& words) {
         platform::Key key;
         if (!ParseKey(argument, key)) return false;
         headless::PushKeyChange(key, verb == "keydown");
+        return true;
+    }
+    if (verb == "key" || verb == "wheel") {
+        platform::Event event;
+        if (!ParseChord(verb, argument, event)) return false;
+        headless::PushEvent(event);
         return true;
     }
     if (verb == "wait") {

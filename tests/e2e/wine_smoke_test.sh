@@ -5,12 +5,13 @@
 # stays idle. Driven through the level buttons and "载入地图", it shows the level as
 # the headless build does after the same input; a unit dragged and the level saved
 # with "保存修改地图", then at once a building dragged and the level saved again, it
-# writes the bytes the Linux build writes; closed, it exits with code 0. Started
-# again with --scale 2 and a folder to work in, it shows every pixel as a 2 by 2
-# block and takes clicks where they land at scale 1. Its message boxes show their
-# Chinese captions and answer OK to Return and Cancel to Escape, and its durable
-# replace of a file keeps the old file whenever a step fails. Its bitmap resources
-# are the pictures the other builds embed.
+# writes the bytes the Linux build writes; Ctrl+Z undoes both drags and Ctrl+S then
+# writes what a save right after loading writes; closed, it exits with code 0.
+# Started again with --scale 2 and a folder to work in, it shows every pixel as a 2
+# by 2 block and takes clicks where they land at scale 1. Its message boxes show
+# their Chinese captions and answer OK to Return and Cancel to Escape, and its
+# durable replace of a file keeps the old file whenever a step fails. Its bitmap
+# resources are the pictures the other builds embed.
 set -u
 . "${PROJECT_ROOT:?}/tools/x11_session.sh"
 . "${PROJECT_ROOT}/tools/wine_session.sh"
@@ -173,6 +174,7 @@ press 80 675
 press 15 680
 press 85 680
 press 160 680
+cp "$script" "$workdir/load.script"
 "${HEADLESS_RENDER:?}" "$workdir/headless" "$script" "$workdir/loaded.ppm" >/dev/null \
     || { echo "FAIL: headless-render failed for the loaded level"; exit 1; }
 client_matches loaded || fail "$DIFFERING pixels of the loaded level differ from the headless render"
@@ -269,6 +271,37 @@ for file in "$base.map" "$base.edt"; do
 done
 client_matches saved || fail "$DIFFERING pixels of the window after the save differ from the headless render"
 echo "level saved after $(elapsed) ms"
+
+# Ctrl+Z twice puts the building and the unit back and Ctrl+S saves, with the
+# same notice: the files are then what a save right after loading writes. The
+# keyboard follows the pointer, which is over the window.
+printf 'key ctrl+z\nkey ctrl+z\nkey ctrl+s\nanswer ok\n' >>"$script"
+xdotool key ctrl+z ctrl+z ctrl+s
+if box=$(wait_for_window "$MESSAGE_BOX_TITLE" 10); then
+    eval "$(xdotool getwindowgeometry --shell "$box")"
+    point_at $((X + WIDTH / 2)) $((Y + 10))
+    last_move="$((X + WIDTH / 2 - client_left)) $((Y + 10 - client_top))"
+    echo "unseen move $last_move" >>"$script"
+    xdotool key Return
+    deadline=$(( $(date +%s) + 10 ))
+    while message_box_up "$box" && [ "$(date +%s)" -le "$deadline" ]; do sleep 0.05; done
+    ! message_box_up "$box" || fail "the notice after Ctrl+S did not close on Return"
+else
+    fail "no notice after Ctrl+S"
+fi
+# Back from the notice, two movements in the unit's own cell settle the hover.
+hover_cell "$from_x" "$from_y"
+printf 'move 870 680\ndown 870 680 left\nanswer ok\n' | cat "$workdir/load.script" - >"$workdir/fresh.script"
+mkdir -p "$workdir/fresh"
+for folder in fresh headless; do cp "$workdir/demo/$base.map" "$workdir/demo/$base.edt" "$workdir/$folder/"; done
+"$HEADLESS_RENDER" "$workdir/fresh" "$workdir/fresh.script" "$workdir/fresh.ppm" >/dev/null
+"$HEADLESS_RENDER" "$workdir/headless" "$script" "$workdir/undone.ppm" >/dev/null
+for file in "$base.map" "$base.edt"; do
+    cmp -s "$workdir/Levels/$file" "$workdir/fresh/$file" \
+        || fail "after Ctrl+Z, Ctrl+S wrote a $file other than a save right after loading"
+done
+client_matches undone || fail "$DIFFERING pixels of the window after Ctrl+Z and Ctrl+S differ from the headless render"
+echo "undone and saved again after $(elapsed) ms"
 
 close_window "$window"
 if wait_for_exit "$program_pid" 15; then

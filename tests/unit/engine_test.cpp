@@ -205,6 +205,13 @@ EngineHooks RecordingHooks() {
     };
     hooks.onMouseMove = [](int x, int y) { hookCalls += "move " + std::to_string(x) + "," + std::to_string(y) + ";"; };
     hooks.onJoystick = [](uint16_t flags) { hookCalls += "joystick " + std::to_string(flags) + ";"; };
+    hooks.onKeyPress = [](platform::PressedKey key, bool ctrl, bool shift) {
+        hookCalls += "key " + std::to_string(int(key)) + (ctrl ? " ctrl" : "") + (shift ? " shift" : "") + ";";
+    };
+    hooks.onWheel = [](int right, int down, bool ctrl, bool shift) {
+        hookCalls += "wheel " + std::to_string(right) + "," + std::to_string(down) + (ctrl ? " ctrl" : "") +
+                     (shift ? " shift" : "") + ";";
+    };
     return hooks;
 }
 
@@ -220,6 +227,8 @@ TEST(EngineHooks, EachEventReachesItsOwnHook) {
         {{EventType::MouseDown, 3, 4, true}, "down 3,4 left;"},
         {{EventType::MouseUp, 5, 6, false}, "up 5,6 right;"},
         {{EventType::MouseMove, 7, 8}, "move 7,8;"},
+        {{.type = EventType::KeyPress, .key = platform::PressedKey::Z, .ctrl = true}, "key 3 ctrl;"},
+        {{.type = EventType::Wheel, .shift = true, .notchesRight = -1, .notchesDown = 2}, "wheel -1,2 shift;"},
         {{EventType::Close}, "end;"},
     };
     headless::Reset();

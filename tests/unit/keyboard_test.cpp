@@ -5,6 +5,8 @@
 #include "controls/scroll_thumbs.h"
 #include "editor_window.h"
 #include "input/keyboard.h"
+#include "input/mouse_wheel.h"
+#include "input/view_commands.h"
 
 namespace {
 
@@ -162,6 +164,39 @@ TEST_F(Keyboard, KeysWorkOnEveryScreen) {
         EXPECT_EQ(RectOf(4).top, 10) << c.name;
         EXPECT_EQ(editorState.scrollX, 1) << c.name;
         EXPECT_EQ(editorState.scrollY, 1) << c.name;
+    }
+}
+
+TEST_F(Keyboard, EachWheelNotchMovesAThumbThirtyPixelsOrZoomsOneStep) {
+    const struct {
+        const char* name;
+        int right, down;
+        bool ctrl, shift;
+        int32_t startLeft, startTop, cellSize;
+        int32_t left, top, cellSizeAfter;
+    } cases[] = {
+        {"up", 0, -1, false, false, 0, 100, 10, 0, 70, 10},
+        {"two notches down at once, to the track's end", 0, 2, false, false, 0, 100, 10, 0, 128, 10},
+        {"Shift with up", 0, -1, false, true, 100, 0, 10, 70, 0, 10},
+        {"tilted right", 1, 0, false, false, 0, 0, 10, 30, 0, 10},
+        {"Ctrl with two notches up", 0, -2, true, false, 0, 0, 10, 0, 0, 40},
+        {"Ctrl and Shift with down", 0, 1, true, true, 0, 0, 20, 0, 0, 10},
+    };
+    for (const auto& c : cases) {
+        editorState.cellSize = c.cellSize;
+        FindControl(3)->SetRect(HorizontalThumbRect(c.startLeft, 426));
+        FindControl(4)->SetRect(VerticalThumbRect(c.startTop, 512));
+        ScrollXFromThumb();
+        ScrollYFromThumb();
+        const int presentsBefore = headless::PresentCount();
+        OnWheel(c.right, c.down, c.ctrl, c.shift);
+        EXPECT_EQ(RectOf(3).left, c.left) << c.name;
+        EXPECT_EQ(RectOf(4).top, c.top) << c.name;
+        EXPECT_EQ(editorState.cellSize, c.cellSizeAfter) << c.name;
+        // The scroll follows the thumb, as for the keys.
+        EXPECT_EQ(editorState.scrollX, c.left * 96 / 640) << c.name;
+        EXPECT_EQ(editorState.scrollY, c.top * 80 / 640) << c.name;
+        EXPECT_EQ(headless::PresentCount(), presentsBefore + 1) << c.name;
     }
 }
 
