@@ -104,11 +104,18 @@ MESSAGE_BOX_TITLE='^ .* $'
 # of a program either. False when the box is still up.
 HELD_KEY=""
 message_box_up() { xdotool search --onlyvisible --name "$MESSAGE_BOX_TITLE" 2>/dev/null | grep -qx "$1"; }
+# wait_for_focus WINDOW_ID [SECONDS]: until the window has the keyboard focus.
+wait_for_focus() {
+    local deadline=$(( $(date +%s%N) / 1000000 + ${2:-10} * 1000 ))
+    until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; do
+        [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ] || return 1
+        sleep 0.02
+    done
+}
 answer_message_box() {
     local box=$1 key=$2 limit=${3:-10}
     local deadline=$(( $(date +%s%N) / 1000000 + limit * 1000 ))
-    while [ "$(xdotool getwindowfocus 2>/dev/null)" != "$box" ] \
-        && [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ]; do sleep 0.02; done
+    wait_for_focus "$box" "$limit"
     xdotool keydown "$key"
     HELD_KEY=$key
     while message_box_up "$box" && [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ]; do sleep 0.02; done
