@@ -4,17 +4,16 @@
 XVFB_PID=""
 X_SCREEN_WIDTH=1280
 X_SCREEN_HEIGHT=1024
-# More options for Xvfb, such as -noreset: the server then keeps what a test sets
-# on the root window (the X resources) once the client that set it has gone.
-XVFB_OPTIONS=""
 
 # Starts Xvfb on a free display number and exports DISPLAY. Xvfb picks the number
 # itself (-displayfd) by taking the socket, so two sessions starting at once can
-# never share one server.
+# never share one server. The server never resets: a reset, as its last client
+# leaves, would drop a client connecting at that moment (every test starts a
+# program right after an xdotool has gone) and the X resources a test has set.
 start_xvfb() {
     local numberFile
     numberFile=$(mktemp)
-    Xvfb -displayfd 3 $XVFB_OPTIONS -screen 0 "${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24" -nolisten tcp \
+    Xvfb -displayfd 3 -noreset -screen 0 "${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24" -nolisten tcp \
         3>"$numberFile" >/dev/null 2>&1 &
     XVFB_PID=$!
     local tries number=""
@@ -34,8 +33,7 @@ start_xvfb() {
     return 1
 }
 
-# set_x_resources TEXT: the X resources desktops set, such as "Xft.dpi: 192";
-# they last only on a server started with XVFB_OPTIONS=-noreset.
+# set_x_resources TEXT: the X resources desktops set, such as "Xft.dpi: 192".
 set_x_resources() { xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$1"; }
 
 stop_xvfb() {
