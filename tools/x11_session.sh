@@ -4,17 +4,16 @@
 XVFB_PID=""
 X_SCREEN_WIDTH=1280
 X_SCREEN_HEIGHT=1024
-# More options for Xvfb, such as -noreset: the server then keeps what a test sets
-# on the root window (the X resources) once the client that set it has gone.
-XVFB_OPTIONS=""
 
 # Starts Xvfb on a free display number and exports DISPLAY. Xvfb picks the number
 # itself (-displayfd) by taking the socket, so two sessions starting at once can
-# never share one server.
+# never share one server. The server never resets: a reset, as its last client
+# leaves, would drop a client connecting at that moment (every test starts a
+# program right after an xdotool has gone) and the X resources a test has set.
 start_xvfb() {
     local numberFile
     numberFile=$(mktemp)
-    Xvfb -displayfd 3 $XVFB_OPTIONS -screen 0 "${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24" -nolisten tcp \
+    Xvfb -displayfd 3 -noreset -screen 0 "${X_SCREEN_WIDTH}x${X_SCREEN_HEIGHT}x24" -nolisten tcp \
         3>"$numberFile" >/dev/null 2>&1 &
     XVFB_PID=$!
     local tries number=""
@@ -34,8 +33,7 @@ start_xvfb() {
     return 1
 }
 
-# set_x_resources TEXT: the X resources desktops set, such as "Xft.dpi: 192";
-# they last only on a server started with XVFB_OPTIONS=-noreset.
+# set_x_resources TEXT: the X resources desktops set, such as "Xft.dpi: 192".
 set_x_resources() { xprop -root -f RESOURCE_MANAGER 8s -set RESOURCE_MANAGER "$1"; }
 
 stop_xvfb() {
@@ -104,11 +102,18 @@ MESSAGE_BOX_TITLE='^ .* $'
 # of a program either. False when the box is still up.
 HELD_KEY=""
 message_box_up() { xdotool search --onlyvisible --name "$MESSAGE_BOX_TITLE" 2>/dev/null | grep -qx "$1"; }
+# wait_for_focus WINDOW_ID [SECONDS]: until the window has the keyboard focus.
+wait_for_focus() {
+    local deadline=$(( $(date +%s%N) / 1000000 + ${2:-10} * 1000 ))
+    until [ "$(xdotool getwindowfocus 2>/dev/null)" = "$1" ]; do
+        [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ] || return 1
+        sleep 0.02
+    done
+}
 answer_message_box() {
     local box=$1 key=$2 limit=${3:-10}
     local deadline=$(( $(date +%s%N) / 1000000 + limit * 1000 ))
-    while [ "$(xdotool getwindowfocus 2>/dev/null)" != "$box" ] \
-        && [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ]; do sleep 0.02; done
+    wait_for_focus "$box" "$limit"
     xdotool keydown "$key"
     HELD_KEY=$key
     while message_box_up "$box" && [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ]; do sleep 0.02; done

@@ -140,7 +140,7 @@ MessageAnswer ShowMessageBox(std::string_view text, std::string_view caption, Me
     sdl::FocusWindow(box);
 
     MessageAnswer answer = dismissed;
-    bool quitAsked = false;
+    bool quitAsked = false, exposed = false;
     for (bool answered = false; !answered;) {
         SDL_Event event;
         if (SDL_WaitEvent(&event) == 0) break;
@@ -176,11 +176,20 @@ MessageAnswer ShowMessageBox(std::string_view text, std::string_view caption, Me
             break;
         case SDL_WINDOWEVENT:
             if (event.window.windowID == boxId) {
-                if (event.window.event == SDL_WINDOWEVENT_EXPOSED) sdl::PresentTo(box, canvas);
+                if (event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+                    sdl::PresentTo(box, canvas);
+                    // Asked before a window manager had put the box on screen, X
+                    // gives it no focus; now it is there to take it.
+                    if (!exposed && SDL_GetKeyboardFocus() != box) sdl::FocusWindow(box);
+                    exposed = true;
+                }
                 if (event.window.event == SDL_WINDOWEVENT_CLOSE) answered = true;
-            } else if (event.window.windowID == mainId && event.window.event == SDL_WINDOWEVENT_EXPOSED) {
+            } else if (event.window.windowID == mainId) {
                 // The main window keeps the frame it last showed on its surface.
-                SDL_UpdateWindowSurface(sdl::mainWindow);
+                if (event.window.event == SDL_WINDOWEVENT_EXPOSED) SDL_UpdateWindowSurface(sdl::mainWindow);
+                // The keys are the box's while it is up, whoever hands the main
+                // window the focus.
+                if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) sdl::FocusWindow(box);
             }
             break;
         default:

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "engine/frame_scaling.h"
@@ -159,6 +160,14 @@ bool CreateMainWindow(const WindowSpec& request) {
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     sdl::ToleratePostDestroyErrors();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
+    // When no display can be reached, SDL falls back to a driver that shows
+    // nothing: the program would wait for ever on a window no one can see.
+    const char* name = SDL_GetCurrentVideoDriver();
+    const std::string_view driver = name != nullptr ? name : "";
+    if (driver == "offscreen" || driver == "dummy") {
+        SDL_Quit();
+        return false;
+    }
     // The window opens on the first display, at the size it keeps.
     SDL_Rect usable{};
     if (SDL_GetDisplayUsableBounds(0, &usable) != 0) usable = {};

@@ -24,7 +24,7 @@ open_editor() {
     local screen=$1 dpi=$2
     shift 2
     stop_xvfb
-    X_SCREEN_WIDTH=${screen%x*} X_SCREEN_HEIGHT=${screen#*x} XVFB_OPTIONS=-noreset
+    X_SCREEN_WIDTH=${screen%x*} X_SCREEN_HEIGHT=${screen#*x}
     start_xvfb || return 1
     [ "$dpi" = - ] || set_x_resources "Xft.dpi: $dpi"
     xdotool mousemove 0 0

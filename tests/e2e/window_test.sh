@@ -11,6 +11,12 @@ workdir=$(mktemp -d)
 cleanup() { [ -n "${editor_pid:-}" ] && kill "$editor_pid" 2>/dev/null; stop_xvfb; rm -rf "$workdir"; }
 trap cleanup EXIT
 
+# With no display to reach the editor ends, as when its window cannot be made,
+# instead of waiting on a window shown nowhere.
+( cd "$workdir" && exec timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY "$EDITOR_BINARY" ) 2>/dev/null
+code=$?
+[ "$code" = 0 ] || fail "with no display the editor ended with code $code (124: it was still running after 20 s)"
+
 start_xvfb || exit 1
 ( cd "$workdir" && exec "$EDITOR_BINARY" ) &
 editor_pid=$!

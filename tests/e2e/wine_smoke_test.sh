@@ -198,16 +198,21 @@ echo "level $base shown after $(elapsed) ms"
 # Drag a unit to a free cell (the hover follows one movement late, so two
 # movements inside its cell), so that the save has something to write.
 cell_point() { echo $(( $1 * 10 + $3 )) $(( $2 * 10 + $3 )); }
+# move_once_shown X Y: a movement that must reach the window as one of its own.
+# Windows folds the movements a busy program has not taken yet into one, so it
+# follows only once the window shows the input so far (the headless render of
+# the script, on a copy of the level).
+move_once_shown() {
+    rm -rf "$workdir/shown" && mkdir "$workdir/shown" && cp "$workdir/demo/$base.map" "$workdir/demo/$base.edt" "$workdir/shown/"
+    "$HEADLESS_RENDER" "$workdir/shown" "$script" "$workdir/shown.ppm" >/dev/null \
+        && client_matches shown || fail "the window did not show the input before the move to $1,$2: $DIFFERING pixels differ"
+    move "$1" "$2"
+}
 # hover_cell COLUMN ROW: the two movements inside the cell that make the editor
-# hover what stands there. Windows folds the movements a busy program has not
-# taken yet into one, so the second follows only once the window shows the
-# first (the headless render of the input so far, on a copy of the level).
+# hover what stands there.
 hover_cell() {
     move $(cell_point "$1" "$2" 4)
-    rm -rf "$workdir/hover" && mkdir "$workdir/hover" && cp "$workdir/demo/$base.map" "$workdir/demo/$base.edt" "$workdir/hover/"
-    "$HEADLESS_RENDER" "$workdir/hover" "$script" "$workdir/hover.ppm" >/dev/null \
-        && client_matches hover || fail "the window did not show the pointer in cell $1,$2: $DIFFERING pixels differ"
-    move $(cell_point "$1" "$2" 5)
+    move_once_shown $(cell_point "$1" "$2" 5)
 }
 hover_cell "$from_x" "$from_y"
 down
@@ -252,7 +257,7 @@ up
 save_answering_return
 # Two movements beside every control settle the hover again.
 move 655 680
-move 656 680
+move_once_shown 656 680
 record=$(( 376 + 76 * (building - 1) ))
 read -r saved_x saved_y < <(od -An -td4 -j $((record + 64)) -N 8 "$workdir/Levels/$base.edt")
 [ "${saved_x:-}/${saved_y:-}" = "$slot_x/$slot_y" ] \
