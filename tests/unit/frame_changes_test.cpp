@@ -74,6 +74,7 @@ TEST(FrameChanges, SendsTheChangedRectanglesAndTheWholeWindowWhenItLostWhatItSho
         {"one pixel at scale 2", dot(10, 20, 2), 2 * UnscaledDpi, {{20, 40, 22, 42}}},
         {"another scale", nothing, 144, {{0, 0, Width * 3 / 2, Height * 3 / 2}}},
         {"one pixel at scale 1.5, mapped outward", dot(11, 21, 3), 144, {{15, 30, 18, 33}}},
+        {"scale 1 again", nothing, UnscaledDpi, {whole}},
         {"the window uncovered", [](Canvas&, FrameChanges& changes) { changes.SendWholeNext(); }, UnscaledDpi, {whole}},
         {"dots scattered all over",
          [](Canvas& frame, FrameChanges&) {
