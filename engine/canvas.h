@@ -20,6 +20,7 @@ constexpr uint8_t BlueOf(Colour c) { return uint8_t(c); }
 struct PixelRect {
     int left = 0, top = 0, right = 0, bottom = 0;
     bool IsEmpty() const { return right <= left || bottom <= top; }
+    bool operator==(const PixelRect&) const = default;
 };
 
 enum class TextLayout {

@@ -52,26 +52,39 @@ Colour* RowAt(Colour* target, int y, size_t pitchBytes) {
 }
 
 // A whole scale: each pixel repeated along its row, and the row repeated.
-void DrawBlocks(const Canvas& frame, Colour* target, int scale, size_t pitchBytes) {
-    const int width = frame.Width() * scale;
-    for (int y = 0; y < frame.Height(); ++y) {
-        Colour* first = RowAt(target, y * scale, pitchBytes);
-        Colour* out = first;
-        const Colour* source = frame.Row(y);
-        for (int x = 0; x < frame.Width(); ++x) out = std::fill_n(out, scale, source[x]);
-        for (int copy = 1; copy < scale; ++copy) std::copy_n(first, width, RowAt(target, y * scale + copy, pitchBytes));
+void DrawBlocks(const Canvas& frame, Colour* target, int scale, size_t pitchBytes, PixelRect area) {
+    // The columns whose blocks lie wholly inside the area, and the parts of the two at its edges.
+    const int firstWhole = (area.left + scale - 1) / scale, endWhole = area.right / scale;
+    for (int y = area.top; y < area.bottom;) {
+        const int frameRow = y / scale;
+        const int blockEnd = std::min((frameRow + 1) * scale, area.bottom);
+        const Colour* source = frame.Row(frameRow);
+        Colour* first = RowAt(target, y, pitchBytes);
+        if (firstWhole > endWhole) {
+            std::fill(first + area.left, first + area.right, source[area.left / scale]);
+        } else {
+            std::fill(first + area.left, first + firstWhole * scale, source[area.left / scale]);
+            Colour* out = first + firstWhole * scale;
+            for (int x = firstWhole; x < endWhole; ++x) out = std::fill_n(out, scale, source[x]);
+            if (endWhole * scale < area.right) std::fill(out, first + area.right, source[endWhole]);
+        }
+        for (int copy = y + 1; copy < blockEnd; ++copy)
+            std::copy(first + area.left, first + area.right, RowAt(target, copy, pitchBytes) + area.left);
+        y = blockEnd;
     }
 }
 
-// One frame row stretched to the window's width; the last two are kept, since
-// consecutive window rows mostly need the same frame rows.
+// One frame row stretched to the window's width, between the columns of the
+// area being drawn; the last two are kept, since consecutive window rows mostly
+// need the same frame rows.
 struct StretchedRows {
     int rowOf[2] = {-1, -1};
     std::vector<Colour> pixels[2];
     int older = 0;
 };
 
-const Colour* Stretched(StretchedRows& rows, const AxisTaps& columns, const Canvas& frame, int row) {
+const Colour* Stretched(StretchedRows& rows, const AxisTaps& columns, const Canvas& frame, int row,
+                        const PixelRect& area) {
     for (int slot = 0; slot < 2; ++slot) {
         if (rows.rowOf[slot] != row) continue;
         rows.older = 1 - slot;
@@ -84,38 +97,67 @@ const Colour* Stretched(StretchedRows& rows, const AxisTaps& columns, const Canv
     out.resize(size_t(columns.windowLength));
     const Colour* source = frame.Row(row);
     const int lastColumn = frame.Width() - 1;
-    for (int x = 0; x < columns.windowLength; ++x) {
+    for (int x = area.left; x < area.right; ++x) {
         const int first = columns.first[size_t(x)];
         out[size_t(x)] = Mix(source[first], source[std::min(first + 1, lastColumn)], columns.weight[size_t(x)]);
     }
     return out.data();
 }
 
+// Along one axis, the window pixels that show frame pixels [first, end): at a
+// fractional scale window pixel i mixes frame pixel i * frame / window, rounded
+// down, with the next one.
+void WindowSpan(int first, int end, int frameLength, int windowLength, int& windowFirst, int& windowEnd) {
+    const auto ceilingOf = [&](long long framePixel) {
+        return int((framePixel * windowLength + frameLength - 1) / frameLength);
+    };
+    windowFirst = first <= 0 ? 0 : ceilingOf(first - 1);
+    windowEnd = std::min(ceilingOf(end), windowLength);
+}
+
 }  // namespace
 
 void ScaleFrame(const Canvas& frame, Colour* target, int width, int height, size_t pitchBytes) {
+    ScaleFrameArea(frame, target, width, height, pitchBytes, {0, 0, width, height});
+}
+
+void ScaleFrameArea(const Canvas& frame, Colour* target, int width, int height, size_t pitchBytes,
+                    PixelRect area) {
     static AxisTaps columns, rows;
     static StretchedRows stretched;
     if (frame.IsEmpty() || width < frame.Width() || height < frame.Height()) return;
+    area = {std::max(area.left, 0), std::max(area.top, 0), std::min(area.right, width), std::min(area.bottom, height)};
+    if (area.IsEmpty()) return;
     const int scale = width / frame.Width();
     if (width == frame.Width() * scale && height == frame.Height() * scale) {
-        DrawBlocks(frame, target, scale, pitchBytes);
+        DrawBlocks(frame, target, scale, pitchBytes, area);
         return;
     }
     Prepare(columns, frame.Width(), width);
     Prepare(rows, frame.Height(), height);
-    stretched.rowOf[0] = stretched.rowOf[1] = -1;  // a new frame
+    stretched.rowOf[0] = stretched.rowOf[1] = -1;  // a new frame, or another area of it
     const int lastRow = frame.Height() - 1;
-    for (int y = 0; y < height; ++y) {
+    for (int y = area.top; y < area.bottom; ++y) {
         Colour* out = RowAt(target, y, pitchBytes);
         const int first = rows.first[size_t(y)];
         const int weight = rows.weight[size_t(y)];
-        const Colour* upper = Stretched(stretched, columns, frame, first);
+        const Colour* upper = Stretched(stretched, columns, frame, first, area);
         if (weight == WholeWeight) {
-            std::copy_n(upper, width, out);
+            std::copy(upper + area.left, upper + area.right, out + area.left);
             continue;
         }
-        const Colour* lower = Stretched(stretched, columns, frame, std::min(first + 1, lastRow));
-        for (int x = 0; x < width; ++x) out[x] = Mix(upper[x], lower[x], weight);
+        const Colour* lower = Stretched(stretched, columns, frame, std::min(first + 1, lastRow), area);
+        for (int x = area.left; x < area.right; ++x) out[x] = Mix(upper[x], lower[x], weight);
     }
+}
+
+PixelRect WindowAreaShowing(PixelRect frameArea, PixelSize frame, PixelSize window) {
+    if (frame.width <= 0 || frame.height <= 0) return {};
+    const int scale = window.width / frame.width;
+    if (window.width == frame.width * scale && window.height == frame.height * scale)
+        return {frameArea.left * scale, frameArea.top * scale, frameArea.right * scale, frameArea.bottom * scale};
+    PixelRect area;
+    WindowSpan(frameArea.left, frameArea.right, frame.width, window.width, area.left, area.right);
+    WindowSpan(frameArea.top, frameArea.bottom, frame.height, window.height, area.top, area.bottom);
+    return area;
 }

@@ -57,8 +57,15 @@ void DestroyMainWindow();
 // Waits at most `timeoutMs` (UINT32_MAX: no limit) for the next event.
 bool WaitEvent(Event& event, uint32_t timeoutMs);
 
-// Copies a finished frame to the client area, at the window's scale.
+// Copies a finished frame to the client area, at the window's scale: only the
+// rectangles that changed since the last present, or all of it when the window
+// may no longer show that one (engine/frame_changes.h).
 void Present(const Canvas& frame);
+// With `whole`, every present sends the whole frame, as the present benchmark
+// compares against.
+void PresentWholeFrames(bool whole);
+// The rectangles of the window, in its pixels, that the last present sent.
+std::span<const PixelRect> LastPresentAreas();
 
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageAnswer { Ok, Cancel };

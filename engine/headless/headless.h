@@ -44,7 +44,10 @@ void QueueAnswer(platform::MessageAnswer answer);
 const std::vector<RecordedMessage>& Messages();
 void ClearMessages();
 
-// The frame the program last presented (empty before the first).
+// What the window shows: the frames presented, each as far as the rectangles
+// its present sent carry it (empty before the first). Showing the window, and a
+// Paint event handed to the program, count as the window uncovered: the next
+// present sends it whole, as the real backends do.
 const Canvas& LastFrame();
 int PresentCount();
 bool WindowExists();

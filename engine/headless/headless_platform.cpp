@@ -3,7 +3,9 @@
 #include <deque>
 #include <limits>
 
+#include "engine/frame_changes.h"
 #include "engine/headless/headless.h"
+#include "engine/window_scale.h"
 #include "resources/resource_table.h"
 
 namespace {
@@ -29,6 +31,7 @@ struct HeadlessMachine {
     std::deque<platform::MessageAnswer> answers;
     std::vector<headless::RecordedMessage> messages;
     Canvas lastFrame;
+    FrameChanges changes;
     int presentCount = 0;
     bool windowExists = false;
     bool windowShown = false;
@@ -108,7 +111,11 @@ bool CreateMainWindow(const WindowSpec&) {
     return true;
 }
 
-void ShowMainWindow() { machine.windowShown = true; }
+void ShowMainWindow() {
+    machine.windowShown = true;
+    // A hidden window showed none of the frames presented to it.
+    machine.changes.SendWholeNext();
+}
 
 void DestroyMainWindow() {
     machine.windowExists = false;
@@ -145,6 +152,7 @@ bool WaitEvent(Event& event, uint32_t timeoutMs) {
         event = next.event;
         machine.queue.pop_front();
         MoveRealMouse(event);
+        if (event.type == EventType::Paint) machine.changes.SendWholeNext();
         return true;
     }
     if (machine.closeArmed) {
@@ -161,9 +169,19 @@ bool WaitEvent(Event& event, uint32_t timeoutMs) {
 }
 
 void Present(const Canvas& frame) {
-    machine.lastFrame = frame;
     ++machine.presentCount;
+    const std::vector<PixelRect>& areas = machine.changes.Take(frame, UnscaledDpi);
+    Canvas& window = machine.lastFrame;
+    if (window.Width() != frame.Width() || window.Height() != frame.Height())
+        window.Resize(frame.Width(), frame.Height());
+    for (const PixelRect& area : areas)
+        for (int y = area.top; y < area.bottom; ++y)
+            std::copy(frame.Row(y) + area.left, frame.Row(y) + area.right, window.Row(y) + area.left);
 }
+
+void PresentWholeFrames(bool whole) { machine.changes.SendWholeFrames(whole); }
+
+std::span<const PixelRect> LastPresentAreas() { return machine.changes.Areas(); }
 
 MessageAnswer ShowMessageBox(std::string_view text, std::string_view caption, MessageButtons buttons) {
     machine.messages.push_back({std::string(text), std::string(caption), buttons});

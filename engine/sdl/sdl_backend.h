@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <span>
+
 #include "engine/canvas.h"
 #include "engine/window_scale.h"
 
@@ -14,7 +16,10 @@ extern SDL_Window* mainWindow;
 extern PixelSize frameSize;
 extern int scaleDpi;
 
-// Copies `frame` into the window's surface at `scaleDpi` and shows it.
+// Copies the `areas` of the window, in its pixels, from `frame` at `scaleDpi`
+// into the window's surface and shows them. False when it could not.
+bool PresentAreas(SDL_Window* window, const Canvas& frame, std::span<const PixelRect> areas);
+// Copies all of `frame` into the window's surface and shows it.
 void PresentTo(SDL_Window* window, const Canvas& frame);
 
 // The DPI the desktop asks for: Xft.dpi from the X resources; UnscaledDpi when

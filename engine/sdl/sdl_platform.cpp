@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/frame_changes.h"
 #include "engine/frame_scaling.h"
 #include "engine/platform.h"
 #include "engine/sdl/sdl_arguments.h"
@@ -19,34 +20,49 @@ SDL_Window* mainWindow = nullptr;
 PixelSize frameSize;
 int scaleDpi = UnscaledDpi;
 
-void PresentTo(SDL_Window* window, const Canvas& frame) {
+bool PresentAreas(SDL_Window* window, const Canvas& frame, std::span<const PixelRect> areas) {
     SDL_Surface* surface = SDL_GetWindowSurface(window);
-    if (surface == nullptr || frame.IsEmpty()) return;
-    // The pixels to show: the frame itself, or the frame scaled to the window.
-    static std::vector<Colour> scaled;
-    const Colour* shown = frame.Row(0);
-    PixelSize size{frame.Width(), frame.Height()};
-    if (scaleDpi != UnscaledDpi) {
-        size = ScaledSize(size, scaleDpi);
-        scaled.resize(size_t(size.width) * size_t(size.height));
-        ScaleFrame(frame, scaled.data(), size.width, size.height, size_t(size.width) * sizeof(Colour));
-        shown = scaled.data();
-    }
-    const int width = std::min(surface->w, size.width);
-    const int height = std::min(surface->h, size.height);
-    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return;
+    if (surface == nullptr || frame.IsEmpty()) return false;
+    const PixelSize size = ScaledSize({frame.Width(), frame.Height()}, scaleDpi);
+    if (SDL_MUSTLOCK(surface) && SDL_LockSurface(surface) != 0) return false;
     auto* target = static_cast<uint8_t*>(surface->pixels);
-    if (surface->format->format == SDL_PIXELFORMAT_RGB888) {
-        // Same layout as our pixels: copy row by row, since the pitches differ.
-        for (int y = 0; y < height; ++y)
-            std::copy_n(shown + size_t(y) * size_t(size.width), width,
-                        reinterpret_cast<Colour*>(target + size_t(y) * size_t(surface->pitch)));
-    } else {
-        SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_RGB888, shown, size.width * int(sizeof(Colour)),
-                          surface->format->format, target, surface->pitch);
+    const size_t pitch = size_t(surface->pitch);
+    // Our pixels have the layout of an RGB888 surface: they go straight into it,
+    // scaled or not. Any other layout gets them converted from a scaled copy.
+    static std::vector<Colour> scaled;
+    const bool direct = surface->format->format == SDL_PIXELFORMAT_RGB888;
+    if (!direct) scaled.resize(size_t(size.width) * size_t(size.height));
+    static std::vector<SDL_Rect> rects;
+    rects.clear();
+    for (PixelRect area : areas) {
+        // A window the system made smaller than asked shows what fits.
+        area = {area.left, area.top, std::min({area.right, surface->w, size.width}),
+                std::min({area.bottom, surface->h, size.height})};
+        if (area.IsEmpty()) continue;
+        if (direct && scaleDpi == UnscaledDpi) {
+            for (int y = area.top; y < area.bottom; ++y)
+                std::copy(frame.Row(y) + area.left, frame.Row(y) + area.right,
+                          reinterpret_cast<Colour*>(target + size_t(y) * pitch) + area.left);
+        } else if (direct) {
+            ScaleFrameArea(frame, reinterpret_cast<Colour*>(target), size.width, size.height, pitch, area);
+        } else {
+            ScaleFrameArea(frame, scaled.data(), size.width, size.height, size_t(size.width) * sizeof(Colour), area);
+            const Colour* from = scaled.data() + size_t(area.top) * size_t(size.width) + size_t(area.left);
+            SDL_ConvertPixels(area.right - area.left, area.bottom - area.top, SDL_PIXELFORMAT_RGB888, from,
+                              size.width * int(sizeof(Colour)), surface->format->format,
+                              target + size_t(area.top) * pitch + size_t(area.left) * surface->format->BytesPerPixel,
+                              surface->pitch);
+        }
+        rects.push_back({area.left, area.top, area.right - area.left, area.bottom - area.top});
     }
     if (SDL_MUSTLOCK(surface)) SDL_UnlockSurface(surface);
-    SDL_UpdateWindowSurface(window);
+    return rects.empty() || SDL_UpdateWindowSurfaceRects(window, rects.data(), int(rects.size())) == 0;
+}
+
+void PresentTo(SDL_Window* window, const Canvas& frame) {
+    const PixelSize size = ScaledSize({frame.Width(), frame.Height()}, scaleDpi);
+    const PixelRect whole{0, 0, size.width, size.height};
+    PresentAreas(window, frame, {&whole, 1});
 }
 
 void FocusWindow(SDL_Window* window) {
@@ -59,6 +75,7 @@ void FocusWindow(SDL_Window* window) {
 namespace {
 
 SDL_Joystick* joystick = nullptr;
+FrameChanges mainWindowChanges;
 std::vector<std::string> arguments;
 
 // Window pixels to the frame's, both halves of the position as unsigned 16-bit
@@ -119,7 +136,11 @@ bool Translate(const SDL_Event& in, platform::Event& out) {
             heldModifiers = SDL_GetModState();
             out = {in.window.event == SDL_WINDOWEVENT_FOCUS_GAINED ? EventType::Activate : EventType::Deactivate};
             return true;
-        case SDL_WINDOWEVENT_EXPOSED: out = {EventType::Paint}; return true;
+        case SDL_WINDOWEVENT_EXPOSED:
+            // The paint that answers it sends the whole window again.
+            mainWindowChanges.SendWholeNext();
+            out = {EventType::Paint};
+            return true;
         default: return false;
         }
     case SDL_MOUSEBUTTONDOWN:
@@ -186,6 +207,8 @@ bool CreateMainWindow(const WindowSpec& request) {
 
 void ShowMainWindow() {
     SDL_ShowWindow(sdl::mainWindow);
+    // What was presented while the window was hidden never reached the screen.
+    mainWindowChanges.SendWholeNext();
     sdl::FocusWindow(sdl::mainWindow);
 }
 
@@ -194,6 +217,7 @@ void DestroyMainWindow() {
     joystick = nullptr;
     if (sdl::mainWindow != nullptr) SDL_DestroyWindow(sdl::mainWindow);
     sdl::mainWindow = nullptr;
+    mainWindowChanges.SendWholeNext();
     SDL_Quit();
 }
 
@@ -216,8 +240,22 @@ bool WaitEvent(Event& event, uint32_t timeoutMs) {
 }
 
 void Present(const Canvas& frame) {
-    if (sdl::mainWindow != nullptr) sdl::PresentTo(sdl::mainWindow, frame);
+    if (sdl::mainWindow == nullptr) return;
+    // SDL makes the window a new surface when its size changes, and a new one
+    // holds nothing of the frames shown before. It may reuse the old one's
+    // address, so the surfaces we have drawn on carry our mark instead.
+    SDL_Surface* surface = SDL_GetWindowSurface(sdl::mainWindow);
+    if (surface != nullptr && surface->userdata != &mainWindowChanges) {
+        mainWindowChanges.SendWholeNext();
+        surface->userdata = &mainWindowChanges;
+    }
+    if (!sdl::PresentAreas(sdl::mainWindow, frame, mainWindowChanges.Take(frame, sdl::scaleDpi)))
+        mainWindowChanges.SendWholeNext();
 }
+
+void PresentWholeFrames(bool whole) { mainWindowChanges.SendWholeFrames(whole); }
+
+std::span<const PixelRect> LastPresentAreas() { return mainWindowChanges.Areas(); }
 
 bool IsKeyDown(Key key) {
     static constexpr SDL_Scancode Scancodes[] = {SDL_SCANCODE_LEFT, SDL_SCANCODE_UP,

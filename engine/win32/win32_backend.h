@@ -61,6 +61,8 @@ bool WheelNotchesOf(UINT message, WPARAM wParam, platform::Event& event);
 // Draws the part `area` of the frame last presented onto `target`: what a paint
 // request shows at once, before the editor paints again.
 void PaintLastFrame(HDC target, const RECT& area);
+// The system asked for the window to be painted: the next present sends all of it.
+void PresentWholeNext();
 void ReleaseLastFrame();
 
 }  // namespace win32

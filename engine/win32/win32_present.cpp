@@ -1,12 +1,15 @@
 // Presenting a frame on Windows. Our pixels (0x00RRGGBB, rows top to bottom) are
 // exactly the memory of a 32-bit top-down DIB, so a frame is copied row by row
 // into a DIB section held in a memory device context and blitted to the window.
-// The section keeps the frame last shown, which WM_PAINT puts back at once. At a
-// scale above 1 the section is the window's size and holds the frame scaled.
+// Only the rectangles that changed since the last present are copied and
+// blitted (engine/frame_changes.h); the section always holds the whole frame last
+// shown, which WM_PAINT puts back at once. At a scale above 1 the section is the
+// window's size and holds the frame scaled.
 #include "engine/win32/win32_backend.h"
 
 #include <algorithm>
 
+#include "engine/frame_changes.h"
 #include "engine/frame_scaling.h"
 
 namespace {
@@ -20,10 +23,13 @@ struct LastFrame {
 };
 
 LastFrame lastFrame;
+FrameChanges changes;
 
 bool EnsureSection(int width, int height) {
     if (lastFrame.section != nullptr && lastFrame.width == width && lastFrame.height == height) return true;
     win32::ReleaseLastFrame();
+    // A new section holds nothing yet.
+    changes.SendWholeNext();
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -56,6 +62,8 @@ void PaintLastFrame(HDC target, const RECT& area) {
            area.left, area.top, SRCCOPY);
 }
 
+void PresentWholeNext() { changes.SendWholeNext(); }
+
 void ReleaseLastFrame() {
     if (lastFrame.memory != nullptr && lastFrame.previousBitmap != nullptr)
         SelectObject(lastFrame.memory, lastFrame.previousBitmap);
@@ -74,17 +82,27 @@ void Present(const Canvas& frame) {
     if (!EnsureSection(size.width, size.height)) return;
     // GDI may still be reading the section for an earlier blit.
     GdiFlush();
-    if (win32::scaleDpi == UnscaledDpi) {
-        const std::vector<Colour>& pixels = frame.Pixels();
-        std::copy(pixels.begin(), pixels.end(), lastFrame.pixels);
-    } else {
-        ScaleFrame(frame, lastFrame.pixels, size.width, size.height, size_t(size.width) * sizeof(Colour));
+    const std::vector<PixelRect>& areas = changes.Take(frame, win32::scaleDpi);
+    for (const PixelRect& area : areas) {
+        if (win32::scaleDpi != UnscaledDpi) {
+            ScaleFrameArea(frame, lastFrame.pixels, size.width, size.height, size_t(size.width) * sizeof(Colour), area);
+            continue;
+        }
+        for (int y = area.top; y < area.bottom; ++y)
+            std::copy(frame.Row(y) + area.left, frame.Row(y) + area.right,
+                      lastFrame.pixels + size_t(y) * size_t(size.width) + area.left);
     }
-    if (win32::mainWindow == nullptr) return;
+    if (win32::mainWindow == nullptr || areas.empty()) return;
     if (HDC target = GetDC(win32::mainWindow)) {
-        BitBlt(target, 0, 0, lastFrame.width, lastFrame.height, lastFrame.memory, 0, 0, SRCCOPY);
+        for (const PixelRect& area : areas)
+            BitBlt(target, area.left, area.top, area.right - area.left, area.bottom - area.top, lastFrame.memory,
+                   area.left, area.top, SRCCOPY);
         ReleaseDC(win32::mainWindow, target);
     }
 }
+
+void PresentWholeFrames(bool whole) { changes.SendWholeFrames(whole); }
+
+std::span<const PixelRect> LastPresentAreas() { return changes.Areas(); }
 
 }  // namespace platform

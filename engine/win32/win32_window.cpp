@@ -91,6 +91,7 @@ LRESULT RouteMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             win32::PaintLastFrame(target, paint.rcPaint);
             EndPaint(window, &paint);
         }
+        win32::PresentWholeNext();
         if (!IsQueued(EventType::Paint)) win32::QueueEvent({EventType::Paint});
         return 0;
     }

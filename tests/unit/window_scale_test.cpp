@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -90,6 +91,35 @@ TEST(FrameScaling, WholeScalesGiveBlocksAndFractionalOnesMixOnlyWhatStraddles) {
             for (int i = 0; i < (across ? size.width : size.height); ++i)
                 line.push_back(window[across ? size_t(i) : size_t(i) * size_t(size.width)]);
             EXPECT_EQ(line, c.window) << c.scaleDpi << (across ? " across" : " down");
+        }
+    }
+}
+
+// Drawing a part of the window draws exactly the pixels that scaling the whole
+// frame gives there, at its edges too, and nothing outside it.
+TEST(FrameScaling, AnAreaOfTheWindowGetsTheWholeScalingsPixelsThereAndNothingElse) {
+    constexpr Colour Untouched = 0x123456;
+    std::mt19937 random(7);
+    Canvas frame(23, 17);
+    for (int y = 0; y < frame.Height(); ++y)
+        for (int x = 0; x < frame.Width(); ++x) frame.PutPixel(x, y, Colour(random() & 0xFFFFFF));
+    for (const int scaleDpi : {96, 120, 144, 192, 288}) {
+        const PixelSize size = ScaledSize({frame.Width(), frame.Height()}, scaleDpi);
+        const size_t pitch = size_t(size.width) * sizeof(Colour);
+        std::vector<Colour> whole(size_t(size.width) * size_t(size.height));
+        ScaleFrame(frame, whole.data(), size.width, size.height, pitch);
+        for (int round = 0; round < 50; ++round) {
+            const auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+            const int left = between(0, size.width - 1), top = between(0, size.height - 1);
+            const PixelRect area{left, top, between(left + 1, size.width), between(top + 1, size.height)};
+            std::vector<Colour> window(whole.size(), Untouched);
+            ScaleFrameArea(frame, window.data(), size.width, size.height, pitch, area);
+            for (int y = 0; y < size.height; ++y)
+                for (int x = 0; x < size.width; ++x) {
+                    const bool inside = x >= area.left && x < area.right && y >= area.top && y < area.bottom;
+                    const size_t at = size_t(y) * size_t(size.width) + size_t(x);
+                    ASSERT_EQ(window[at], inside ? whole[at] : Untouched) << scaleDpi << " at " << x << ", " << y;
+                }
         }
     }
 }
