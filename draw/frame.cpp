@@ -15,6 +15,7 @@
 #include "draw/panel_values.h"
 #include "draw/pictures.h"
 #include "engine/font.h"
+#include "engine/pixel_spans.h"
 #include "input/panel_object.h"
 
 namespace {
@@ -59,10 +60,10 @@ void FillAround(Canvas& canvas, PixelRect rect, const CoveredAreas& covered, Col
         int x = left;
         for (int i = 0; i < count; ++i) {
             const int end = std::min(spans[i].left, right);
-            if (x < end) std::fill(row + x, row + end, colour);
+            if (x < end) FillSpan(row + x, size_t(end - x), colour);
             x = std::max(x, spans[i].right);
         }
-        if (x < right) std::fill(row + x, row + right, colour);
+        if (x < right) FillSpan(row + x, size_t(right - x), colour);
     }
 }
 

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/pixel_spans.h"
+
 Canvas::Canvas(int width, int height, Colour fill) { Resize(width, height, fill); }
 
 void Canvas::Resize(int newWidth, int newHeight, Colour fill) {
@@ -40,7 +42,7 @@ void Canvas::FillRect(PixelRect rect, Colour colour) {
     const int right = std::min(rect.right, clip.right);
     const int bottom = std::min(rect.bottom, clip.bottom);
     if (right <= left || bottom <= top) return;
-    for (int y = top; y < bottom; ++y) std::fill(Row(y) + left, Row(y) + right, colour);
+    for (int y = top; y < bottom; ++y) FillSpan(Row(y) + left, size_t(right - left), colour);
 }
 
 void Canvas::LineTo(int x1, int y1) {
@@ -80,12 +82,10 @@ void Canvas::BlitPixels(const Colour* source, int sourceWidth, int sourceHeight,
         const Colour* from = source + size_t(row - y) * size_t(sourceWidth) + size_t(left - x);
         Colour* to = Row(row) + left;
         const int count = right - left;
-        if (!keyed) {
+        // Icons and button ends are keyed on every repaint.
+        if (keyed)
+            CopyKeyedSpan(to, from, size_t(count), key);
+        else
             std::copy(from, from + count, to);
-        } else {
-            // Written as a select rather than a skipped store so the compiler can do a
-            // row in vector steps; icons and button ends are keyed on every repaint.
-            for (int i = 0; i < count; ++i) to[i] = (from[i] & 0xFFFFFF) != key ? from[i] : to[i];
-        }
     }
 }
