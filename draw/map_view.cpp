@@ -50,11 +50,19 @@ void DrawCross(Canvas& canvas, int x, int y, int size, const PixelRect& area) {
     canvas.Line(x + 2, y + size - 2, x + size - 1, y + 1);
 }
 
+// A cell's colour is written in whole vector widths of four pixels, running on into
+// the next cell, which then writes over the overrun: the line needs this much room.
+constexpr int LineOverrun = 3;
+
 // One pixel row of a row of cells, the whole width of the view. With the cell size
 // known at compile time each cell is a few vector stores.
 template <int Size>
 void LayCells(Colour* line, const int32_t* values, int cells) {
-    for (int j = 0; j < cells; ++j) std::fill_n(line + j * Size, Size, ShadeColour(values[j]));
+    constexpr int Padded = (Size + LineOverrun) / 4 * 4;
+    for (int j = 0; j < cells; ++j) {
+        const Colour colour = ShadeColour(values[j]);
+        for (int k = 0; k < Padded; ++k) line[j * Size + k] = colour;
+    }
 }
 
 void LayCells(Colour* line, const int32_t* values, int cells, int size) {
@@ -77,10 +85,12 @@ void DrawTerrain(Canvas& canvas, const MapView& view, bool objectPage) {
     const int width = cells * size + (objectPage ? 1 : 0);
     const PixelRect area = Intersect(canvas.Clip(), {0, 0, width, cells * size});
     if (area.IsEmpty() || cells * size > MapViewSize) return;
-    Colour line[MapViewSize + 1];
+    Colour line[MapViewSize + 1 + LineOverrun];
     int32_t values[MapViewSize];
     for (int i = 0; i < cells; ++i) {
-        const int top = std::max(i * size, area.top);
+        // On the object page the grid's line over a row of cells is drawn later in
+        // full, so the terrain leaves that pixel row alone.
+        const int top = std::max(i * size + (objectPage ? 1 : 0), area.top);
         const int bottom = std::min((i + 1) * size, area.bottom);
         if (top >= bottom) continue;
         bool anyMarked = false;
