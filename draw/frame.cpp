@@ -89,9 +89,11 @@ void DrawCreditLine(Canvas& canvas) {
 
 void DrawEditorScreen(Canvas& canvas, const FrameView& view, const PanelObject& object) {
     const bool objectPage = !view.state.infoMode;
-    DrawOpaquePicture(canvas, SidePanelPicture(), SidePanelLeft, 0);
+    // The map view and the panel picture do not meet, so the picture can come second:
+    // the icons and controls then draw over it while its pixels are still in the cache.
     DrawMapView(canvas, view.Map(), objectPage);
     DrawMapViewBorder(canvas);
+    DrawOpaquePicture(canvas, SidePanelPicture(), SidePanelLeft, 0);
     if (!objectPage) {
         DrawPermissionIcons(canvas, view);
         return;
