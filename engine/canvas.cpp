@@ -11,7 +11,12 @@ Canvas::Canvas(int width, int height, Colour fill) { Resize(width, height, fill)
 void Canvas::Resize(int newWidth, int newHeight, Colour fill) {
     width = std::max(newWidth, 0);
     height = std::max(newHeight, 0);
-    pixels.assign(size_t(width) * size_t(height), fill);
+    // Cleared and filled apart: a zero fill of a fixed value is one memset, which a
+    // new window's first frames wait for twice (the off-screen frame, the paint surface).
+    const size_t count = size_t(width) * size_t(height);
+    pixels.clear();
+    pixels.resize(count);
+    if (fill != 0) FillSpan(pixels.data(), count, fill);
     ResetClip();
 }
 
