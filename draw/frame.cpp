@@ -15,6 +15,7 @@
 #include "draw/panel_values.h"
 #include "draw/pictures.h"
 #include "engine/font.h"
+#include "engine/pixel_spans.h"
 #include "input/panel_object.h"
 
 namespace {
@@ -59,10 +60,10 @@ void FillAround(Canvas& canvas, PixelRect rect, const CoveredAreas& covered, Col
         int x = left;
         for (int i = 0; i < count; ++i) {
             const int end = std::min(spans[i].left, right);
-            if (x < end) std::fill(row + x, row + end, colour);
+            if (x < end) FillSpan(row + x, size_t(end - x), colour);
             x = std::max(x, spans[i].right);
         }
-        if (x < right) std::fill(row + x, row + right, colour);
+        if (x < right) FillSpan(row + x, size_t(right - x), colour);
     }
 }
 
@@ -88,9 +89,11 @@ void DrawCreditLine(Canvas& canvas) {
 
 void DrawEditorScreen(Canvas& canvas, const FrameView& view, const PanelObject& object) {
     const bool objectPage = !view.state.infoMode;
-    DrawOpaquePicture(canvas, SidePanelPicture(), SidePanelLeft, 0);
+    // The map view and the panel picture do not meet, so the picture can come second:
+    // the icons and controls then draw over it while its pixels are still in the cache.
     DrawMapView(canvas, view.Map(), objectPage);
     DrawMapViewBorder(canvas);
+    DrawOpaquePicture(canvas, SidePanelPicture(), SidePanelLeft, 0);
     if (!objectPage) {
         DrawPermissionIcons(canvas, view);
         return;

@@ -4,6 +4,7 @@
 #include "draw/map_view.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 #include "draw/palette.h"
@@ -23,9 +24,22 @@ int32_t CellValue(const MapView& view, int64_t row, int64_t column) {
     return view.level.mapGrid.cells[row][column];
 }
 
-Colour ShadeColour(int32_t value) {
+constexpr Colour ShadeOf(int32_t value) {
     const int32_t shade = value % 10;
     return shade >= 0 && shade < 4 ? ShadeColours[shade] : ShadeColours[0];
+}
+
+// The values a .map holds in practice, the shades 0 to 3 and the marked 10 to 13,
+// looked up without a division: the terrain takes the colour of 4,096 cells a paint.
+constexpr int CommonValues = 20;
+constexpr auto CommonShades = [] {
+    std::array<Colour, CommonValues> shades{};
+    for (int32_t value = 0; value < CommonValues; ++value) shades[size_t(value)] = ShadeOf(value);
+    return shades;
+}();
+
+Colour ShadeColour(int32_t value) {
+    return uint32_t(value) < uint32_t(CommonValues) ? CommonShades[size_t(value)] : ShadeOf(value);
 }
 
 bool IsMarked(int32_t value) { return value >= 10; }
@@ -50,11 +64,19 @@ void DrawCross(Canvas& canvas, int x, int y, int size, const PixelRect& area) {
     canvas.Line(x + 2, y + size - 2, x + size - 1, y + 1);
 }
 
+// A cell's colour is written in whole vector widths of four pixels, running on into
+// the next cell, which then writes over the overrun: the line needs this much room.
+constexpr int LineOverrun = 3;
+
 // One pixel row of a row of cells, the whole width of the view. With the cell size
 // known at compile time each cell is a few vector stores.
 template <int Size>
 void LayCells(Colour* line, const int32_t* values, int cells) {
-    for (int j = 0; j < cells; ++j) std::fill_n(line + j * Size, Size, ShadeColour(values[j]));
+    constexpr int Padded = (Size + LineOverrun) / 4 * 4;
+    for (int j = 0; j < cells; ++j) {
+        const Colour colour = ShadeColour(values[j]);
+        for (int k = 0; k < Padded; ++k) line[j * Size + k] = colour;
+    }
 }
 
 void LayCells(Colour* line, const int32_t* values, int cells, int size) {
@@ -77,10 +99,12 @@ void DrawTerrain(Canvas& canvas, const MapView& view, bool objectPage) {
     const int width = cells * size + (objectPage ? 1 : 0);
     const PixelRect area = Intersect(canvas.Clip(), {0, 0, width, cells * size});
     if (area.IsEmpty() || cells * size > MapViewSize) return;
-    Colour line[MapViewSize + 1];
+    Colour line[MapViewSize + 1 + LineOverrun];
     int32_t values[MapViewSize];
     for (int i = 0; i < cells; ++i) {
-        const int top = std::max(i * size, area.top);
+        // On the object page the grid's line over a row of cells is drawn later in
+        // full, so the terrain leaves that pixel row alone.
+        const int top = std::max(i * size + (objectPage ? 1 : 0), area.top);
         const int bottom = std::min((i + 1) * size, area.bottom);
         if (top >= bottom) continue;
         bool anyMarked = false;

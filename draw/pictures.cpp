@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include "draw/bitmap_catalogue.h"
+#include "engine/pixel_spans.h"
 
 namespace {
 
@@ -50,6 +51,6 @@ void DrawTilesDown(Canvas& canvas, const Bitmap* tile, int x, int y, int count) 
     const Colour* from = tile->Pixels() + (left - x);
     for (int row = top; row < bottom; ++row) {
         Colour* to = canvas.Row(row) + left;
-        for (int i = 0; i < right - left; ++i) to[i] = IsTransparent(from[i]) ? to[i] : from[i];
+        CopyKeyedSpan(to, from, size_t(std::max(right - left, 0)), TransparentColour);
     }
 }

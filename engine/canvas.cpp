@@ -4,12 +4,19 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "engine/pixel_spans.h"
+
 Canvas::Canvas(int width, int height, Colour fill) { Resize(width, height, fill); }
 
 void Canvas::Resize(int newWidth, int newHeight, Colour fill) {
     width = std::max(newWidth, 0);
     height = std::max(newHeight, 0);
-    pixels.assign(size_t(width) * size_t(height), fill);
+    // Cleared and filled apart: a zero fill of a fixed value is one memset, which a
+    // new window's first frames wait for twice (the off-screen frame, the paint surface).
+    const size_t count = size_t(width) * size_t(height);
+    pixels.clear();
+    pixels.resize(count);
+    if (fill != 0) FillSpan(pixels.data(), count, fill);
     ResetClip();
 }
 
@@ -40,7 +47,7 @@ void Canvas::FillRect(PixelRect rect, Colour colour) {
     const int right = std::min(rect.right, clip.right);
     const int bottom = std::min(rect.bottom, clip.bottom);
     if (right <= left || bottom <= top) return;
-    for (int y = top; y < bottom; ++y) std::fill(Row(y) + left, Row(y) + right, colour);
+    for (int y = top; y < bottom; ++y) FillSpan(Row(y) + left, size_t(right - left), colour);
 }
 
 void Canvas::LineTo(int x1, int y1) {
@@ -80,12 +87,10 @@ void Canvas::BlitPixels(const Colour* source, int sourceWidth, int sourceHeight,
         const Colour* from = source + size_t(row - y) * size_t(sourceWidth) + size_t(left - x);
         Colour* to = Row(row) + left;
         const int count = right - left;
-        if (!keyed) {
+        // Icons and button ends are keyed on every repaint.
+        if (keyed)
+            CopyKeyedSpan(to, from, size_t(count), key);
+        else
             std::copy(from, from + count, to);
-        } else {
-            // Written as a select rather than a skipped store so the compiler can do a
-            // row in vector steps; icons and button ends are keyed on every repaint.
-            for (int i = 0; i < count; ++i) to[i] = (from[i] & 0xFFFFFF) != key ? from[i] : to[i];
-        }
     }
 }

@@ -37,4 +37,8 @@ void SetWindowIcon(uint16_t iconId);
 // the program; nothing elsewhere. Called before SDL is initialised.
 void ToleratePostDestroyErrors();
 
+// Under X11, spares loading the compose table, which only typed text uses; nothing
+// elsewhere. Called before SDL is initialised.
+void SkipComposeTable();
+
 }  // namespace sdl

@@ -180,6 +180,7 @@ bool CreateMainWindow(const WindowSpec& request) {
     // Button-up and motion arrive only over the client area, as on the game's platform.
     SDL_SetHint(SDL_HINT_MOUSE_AUTO_CAPTURE, "0");
     sdl::ToleratePostDestroyErrors();
+    sdl::SkipComposeTable();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
     // When no display can be reached, SDL falls back to a driver that shows
     // nothing: the program would wait for ever on a window no one can see.

@@ -124,4 +124,28 @@ TEST(CanvasBlit, KeyedPixelsLeaveTheSurfaceAndClippingHoldsAtEveryEdge) {
     }
 }
 
+// Rows are keyed and filled eight pixels at a time with the rest one by one: every
+// length up to three blocks, at every start within a block, must come out the same.
+TEST(CanvasBlit, RowsOfEveryLengthKeyOnTheLowColourBitsAlone) {
+    constexpr Colour Magenta = Rgb(255, 0, 255);
+    for (int width = 1; width <= 26; ++width) {
+        std::vector<Colour> row(static_cast<size_t>(width));
+        for (int i = 0; i < width; ++i)
+            // Every third pixel is the key, some with a high byte that the key ignores.
+            row[size_t(i)] = i % 3 == 1 ? Magenta | (Colour(i % 2) << 24) : Rgb(uint8_t(i), 7, 9) | (Colour(i % 4) << 24);
+        for (int x = 0; x < 8; ++x) {
+            Canvas keyed(40, 2, Paper), filled(40, 2, Paper);
+            keyed.BlitPixels(row.data(), width, 1, x, 1, true, Magenta);
+            filled.FillRect({x, 0, x + width, 1}, Ink);
+            for (int column = 0; column < 40; ++column) {
+                const int i = column - x;
+                const bool inRow = i >= 0 && i < width;
+                const Colour want = inRow && i % 3 != 1 ? row[size_t(i)] : Paper;
+                ASSERT_EQ(keyed.Pixel(column, 1), want) << "width " << width << " at " << x << ", column " << column;
+                ASSERT_EQ(filled.Pixel(column, 0), inRow ? Ink : Paper) << "width " << width << " at " << x;
+            }
+        }
+    }
+}
+
 }  // namespace

@@ -49,7 +49,11 @@ INSTANTIATE_TEST_SUITE_P(Values, TerrainShades,
                                            ShadeCase{"Shade3", 3, Rgb(63, 63, 63), false},
                                            ShadeCase{"MarkedShade0", 10, LightGrey, true},
                                            ShadeCase{"MarkedShade1", 11, Rgb(127, 127, 127), true},
-                                           ShadeCase{"MarkedShade3", 13, Rgb(63, 63, 63), true}),
+                                           ShadeCase{"MarkedShade3", 13, Rgb(63, 63, 63), true},
+                                           // Past the usual values: the same rule, the last digit.
+                                           ShadeCase{"UnknownMarked", 19, LightGrey, true},
+                                           ShadeCase{"MarkedShade2Above20", 22, Rgb(95, 95, 95), true},
+                                           ShadeCase{"Negative", -8, LightGrey, false}),
                          CaseName());
 
 TEST_F(MapView, ScrollPastTheGridsRoomShowsEmptyCells) {
