@@ -92,6 +92,26 @@ wait_for_pixel() {
     return 1
 }
 
+# window_equals WINDOW_ID SHOT IMAGE [CROP] [SECONDS]: until a screenshot of the
+# window, saved as SHOT and cut to CROP (a geometry such as 940x695+4+23) when one
+# is given, equals IMAGE pixel for pixel; the window may still be repainting.
+# DIFFERING says by how many pixels it last differed.
+DIFFERING=""
+window_equals() {
+    local window=$1 shot=$2 image=$3 crop=${4:-} limit=${5:-10}
+    local deadline=$(( $(date +%s%N) / 1000000 + limit * 1000 ))
+    DIFFERING="no screenshot"
+    while :; do
+        if window_png "$window" "$shot" 2>/dev/null \
+            && { [ -z "$crop" ] || /usr/bin/convert "$shot" -crop "$crop" +repage "$shot"; }; then
+            DIFFERING=$(/usr/bin/compare -metric AE "$shot" "$image" null: 2>&1)
+            [ "$DIFFERING" = 0 ] && return 0
+        fi
+        [ $(( $(date +%s%N) / 1000000 )) -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
 # The editor's message boxes are captioned " 返回 "; xdotool cannot match Chinese,
 # so the caption is known by its blanks.
 MESSAGE_BOX_TITLE='^ .* $'

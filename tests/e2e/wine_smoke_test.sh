@@ -109,18 +109,9 @@ name=$(xdotool getwindowname "$window")
 # The client area, pixel for pixel, is the headless first frame.
 point_at $((client_left + POINTER_X)) $((client_top + POINTER_Y))
 shot="$workdir/window.png"
-differing=unknown
-deadline=$(( $(date +%s) + 10 ))
-while [ "$(date +%s)" -le "$deadline" ]; do
-    if window_png "$window" "$shot" 2>/dev/null; then
-        differing=$(/usr/bin/compare -metric AE \
-            \( "$shot" -crop "940x695+$FRAME+$((FRAME + CAPTION))" +repage \) "$workdir/expected.ppm" null: 2>&1)
-        [ "$differing" = 0 ] && break
-    fi
-    sleep 0.05
-done
-if [ "$differing" != 0 ]; then
-    fail "$differing pixels of the client area differ from the headless first frame"
+client_area="940x695+$FRAME+$((FRAME + CAPTION))"
+if ! window_equals "$window" "$shot" "$workdir/expected.ppm" "$client_area"; then
+    fail "$DIFFERING pixels of the client area differ from the headless first frame"
     cp "$shot" "$WINDOWS_BUILD/wine-smoke-window.png" 2>/dev/null
 fi
 
@@ -152,19 +143,9 @@ press() { move "$1" "$2"; down; up; }
 # client_matches NAME: polls until the window's client area (NAME.png) equals
 # the headless render NAME.ppm pixel for pixel; DIFFERING says by how many pixels
 # it last differed. A failed match leaves the screenshot in the Windows build.
-DIFFERING=""
 client_matches() {
-    local name=$1 deadline=$(( $(date +%s) + 10 ))
-    DIFFERING="no screenshot"
-    while [ "$(date +%s)" -le "$deadline" ]; do
-        if window_png "$window" "$shot" 2>/dev/null; then
-            /usr/bin/convert "$shot" -crop "940x695+$FRAME+$((FRAME + CAPTION))" +repage "$workdir/$name.png"
-            DIFFERING=$(/usr/bin/compare -metric AE "$workdir/$name.png" "$workdir/$name.ppm" null: 2>&1)
-            [ "$DIFFERING" = 0 ] && return 0
-        fi
-        sleep 0.05
-    done
-    cp "$workdir/$name.png" "$WINDOWS_BUILD/wine-smoke-$name.png" 2>/dev/null
+    window_equals "$window" "$workdir/$1.png" "$workdir/$1.ppm" "$client_area" && return 0
+    cp "$workdir/$1.png" "$WINDOWS_BUILD/wine-smoke-$1.png" 2>/dev/null
     return 1
 }
 
@@ -345,14 +326,8 @@ if window=$(wait_for_window 'Tarnhold' 30); then
     "$HEADLESS_RENDER" "$workdir/scaled" "$workdir/scaled.script" "$workdir/scaled.ppm" >/dev/null \
         && /usr/bin/convert "$workdir/scaled.ppm" -sample 200% "$workdir/scaled-twice.ppm" \
         || fail "headless-render failed for the scaled window"
-    deadline=$(( $(date +%s) + 10 )) DIFFERING="no screenshot"
-    while [ "$(date +%s)" -le "$deadline" ]; do
-        window_png "$window" "$shot" 2>/dev/null && DIFFERING=$(/usr/bin/compare -metric AE \
-            \( "$shot" -crop "1880x1390+$FRAME+$((FRAME + CAPTION))" +repage \) "$workdir/scaled-twice.ppm" null: 2>&1)
-        [ "$DIFFERING" = 0 ] && break
-        sleep 0.05
-    done
-    [ "$DIFFERING" = 0 ] || { fail "$DIFFERING pixels of the window at --scale 2 differ"; cp "$shot" "$WINDOWS_BUILD/wine-smoke-scaled.png"; }
+    window_equals "$window" "$shot" "$workdir/scaled-twice.ppm" "1880x1390+$FRAME+$((FRAME + CAPTION))" \
+        || { fail "$DIFFERING pixels of the window at --scale 2 differ"; cp "$shot" "$WINDOWS_BUILD/wine-smoke-scaled.png"; }
     close_window "$window"
 else
     fail "no editor window appeared at --scale 2"
